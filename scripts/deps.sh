@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tesmar needs. "run" is enough to build and start
+# it; "test" adds the tools the test suite drives (Xvfb, openbox, xclip, ...).
+set -euo pipefail
+what="${1:-run}"
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic)
+if [ "$what" = test ]; then
+  packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
+             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Tesmar needs these Debian packages. Install them with:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

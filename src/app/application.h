@@ -1,0 +1,47 @@
+// The application object: title, fonts and the general error report.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+
+    // Any exception escaping an event handler ends that handler; the report
+    // is shown and the program goes on.
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// The general error report: the message, with "." appended when its last
+// character sorts after ".", in a critical message box captioned "Tesmar".
+void ShowErrorReport(const QString& message);
+void ShowErrorReport(const std::exception& error);
+QString ErrorReportText(const QString& message);
+
+// Tests replace the message box with a recorder; an empty function restores it.
+using ErrorReportHook = std::function<void(const QString& text)>;
+void SetErrorReportHook(ErrorReportHook hook);
+
+// Runs a handler body the way the event loop runs a handler: an exception it
+// raises is shown by the general error report and goes no further.
+template <typename F> void RunGuarded(F&& body)
+{
+    try {
+        body();
+    } catch (const std::exception& error) {
+        ShowErrorReport(error);
+    }
+}
+
+// The font every window asks for: "ＭＳ Ｐゴシック" and its stand-ins, in pixels.
+QFont TesmarFont(int pixelSize, bool bold = false);
+// The fixed-pitch sibling "ＭＳ ゴシック".
+QFont TesmarFixedFont(int pixelSize, bool bold = false);
+
+// The folder of the running executable, ending in its separator.
+QString ExecutableFolder();

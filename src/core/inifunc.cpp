@@ -1,0 +1,3 @@
+#include "core/inifunc.h"
+
+bool ReadIniString(std::string&, const std::string&, const std::string&, const std::string&) { return false; }

@@ -1,0 +1,11 @@
+// The settings reader for tesmar.ini.
+#pragma once
+
+#include <string>
+
+// Reads one value: true when section and key exist (names compared without
+// regard to letter case) and the value was copied into result; false, with
+// result untouched, otherwise. Empty path, section or key names are refused
+// before any file is opened. At most 2047 characters of value arrive.
+bool ReadIniString(std::string& result, const std::string& path, const std::string& section,
+                   const std::string& key);

@@ -1,0 +1,6 @@
+#include "forms/unit5.h"
+
+TfrmConfig* frmConfig = nullptr;
+
+TfrmConfig::TfrmConfig(QWidget* parent) : QDialog(parent) {}
+void TfrmConfig::FormShow(QObject*) {}

@@ -1,0 +1,120 @@
+#include "widgets/timage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImage::TImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QRgb TImage::ToRgb(TColor color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+TColor TImage::FromRgb(QRgb rgb) { return MakeColor(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+void TImage::SetPictureSize(int width, int height)
+{
+    picture_ = QImage(width, height, QImage::Format_RGB32);
+    picture_.fill(Qt::white);
+    resize(width, height);
+    update();
+}
+
+void TImage::SetPicture(const QImage& image)
+{
+    picture_ = image.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void TImage::FillRect(int left, int top, int right, int bottom, TColor color)
+{
+    const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & picture_.rect();
+    if (area.isEmpty())
+        return;
+    const QRgb rgb = ToRgb(color);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            row[x] = rgb;
+    }
+    update(area);
+}
+
+void TImage::DrawLine(int x1, int y1, int x2, int y2, TColor color)
+{
+    // Only the straight lines the windows draw: horizontal or vertical.
+    if (x1 == x2) {
+        FillRect(x1, std::min(y1, y2), x1 + 1, std::max(y1, y2) + 1, color);
+    } else if (y1 == y2) {
+        FillRect(std::min(x1, x2), y1, std::max(x1, x2) + 1, y1 + 1, color);
+    } else {
+        QPainter painter(&picture_);
+        painter.setPen(QColor::fromRgb(ToRgb(color)));
+        painter.drawLine(x1, y1, x2, y2);
+        update();
+    }
+}
+
+void TImage::DrawOutline(int left, int top, int right, int bottom, TColor color)
+{
+    DrawLine(left, top, right, top, color);
+    DrawLine(left, bottom, right, bottom, color);
+    DrawLine(left, top, left, bottom, color);
+    DrawLine(right, top, right, bottom, color);
+}
+
+void TImage::SetPixel(int x, int y, TColor color)
+{
+    if (!picture_.valid(x, y))
+        return;
+    reinterpret_cast<QRgb*>(picture_.scanLine(y))[x] = ToRgb(color);
+    update(x, y, 1, 1);
+}
+
+TColor TImage::Pixel(int x, int y) const
+{
+    if (!picture_.valid(x, y))
+        return 0;
+    return FromRgb(picture_.pixel(x, y));
+}
+
+void TImage::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    painter.drawImage(0, 0, picture_);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseDown(event->button(), p.x(), p.y());
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double-click: the double-click comes first, then
+    // the press itself, as with any other press.
+    if (event->button() == Qt::LeftButton)
+        emit dblClick();
+    const QPoint p = event->position().toPoint();
+    emit mouseDown(event->button(), p.x(), p.y());
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseMove(p.x(), p.y());
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit mouseUp(event->button(), p.x(), p.y());
+}
+
+TShape::TShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}

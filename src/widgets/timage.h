@@ -1,0 +1,53 @@
+// An image control that owns a persistent picture in colour values
+// (0x00BBGGRR) and reports the mouse the way the windows' handlers expect.
+#pragma once
+
+#include "core/colour.h"
+
+#include <QImage>
+#include <QWidget>
+
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    // Makes a new white picture of the given size and sizes the control to it.
+    void SetPictureSize(int width, int height);
+    void SetPicture(const QImage& image);
+    const QImage& Picture() const { return picture_; }
+
+    void FillRect(int left, int top, int right, int bottom, TColor color); // right and bottom exclusive
+    void DrawLine(int x1, int y1, int x2, int y2, TColor color);           // both ends inclusive
+    void DrawOutline(int left, int top, int right, int bottom, TColor color); // both corners inclusive
+    void SetPixel(int x, int y, TColor color);
+    TColor Pixel(int x, int y) const; // 0 outside the picture
+
+    static QRgb ToRgb(TColor color);
+    static TColor FromRgb(QRgb rgb);
+
+signals:
+    void mouseDown(Qt::MouseButton button, int x, int y);
+    void mouseMove(int x, int y);
+    void mouseUp(Qt::MouseButton button, int x, int y);
+    void dblClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+// A one-pixel rectangle outline, transparent inside.
+class TShape : public QWidget {
+public:
+    explicit TShape(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

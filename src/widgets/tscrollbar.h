@@ -1,0 +1,29 @@
+// A horizontal scroll bar with the two notifications the windows rely on:
+// changed() whenever the stored position really changes, by code or by the
+// user; scrolled() for each step of the user's own action, before the new
+// position is stored, and once more (kEndScroll) when that action ends.
+#pragma once
+
+#include <QScrollBar>
+
+class TScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    // Action code passed with scrolled() when the user's action ends.
+    static constexpr int kEndScroll = 100;
+
+    explicit TScrollBar(QWidget* parent = nullptr);
+
+signals:
+    void changed();
+    void scrolled(int action);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    bool mouseAction_ = false;
+};
