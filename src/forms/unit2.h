@@ -2,10 +2,13 @@
 // on which the user picks a colour.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
+class QScreen;
 class TImage;
 
 class TForm2 : public QWidget {
@@ -21,6 +24,19 @@ public:
     void imgMainMouseDown(QObject* sender, Qt::MouseButton button, int x, int y);
     void imgMainMouseMove(QObject* sender, int x, int y);
     void imgMainMouseUp(QObject* sender, Qt::MouseButton button, int x, int y);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void PickAt(int x, int y);
 };
 
 extern TForm2* Form2;
+
+// The screen copy taken when picking starts: the whole screen in device pixels,
+// with its device pixel ratio. Tests put a known picture in its place; an
+// empty function restores the real capture.
+using ScreenGrabber = std::function<QImage(QScreen* screen)>;
+void SetScreenGrabber(ScreenGrabber grabber);

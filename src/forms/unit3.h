@@ -17,6 +17,17 @@ public:
     void FormShow(QObject* sender);
     void Panel1MouseDown(QObject* sender, Qt::MouseButton button, int x, int y);
     void Label1MouseDown(QObject* sender, Qt::MouseButton button, int x, int y);
+
+    // How many window moves a press on the banner has started; the move
+    // itself is the window manager's.
+    int movesStarted = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void StartMove();
 };
 
 extern TForm3* Form3;

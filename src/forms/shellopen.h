@@ -1,0 +1,22 @@
+// Handing a document or a web address to the desktop's default handler.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+// Opens the target with the desktop's default handler and does not wait for
+// it. The outcome is not reported: a missing handler or a bad address simply
+// opens nothing.
+void OpenRequest(QWidget* owner, const QUrl& target);
+
+// The help page beside the executable, and the address text of the settings file.
+QUrl HelpPageUrl(const QString& path);
+QUrl AddressUrl(const QString& address);
+
+// Tests replace the desktop's handler with a recorder; an empty function restores it.
+using OpenRequestHook = std::function<void(const QUrl& target)>;
+void SetOpenRequestHook(OpenRequestHook hook);
