@@ -28,6 +28,42 @@ void TScrollBar::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+void TScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    // The desktop convention for a focused bar: Left and Up step back, Right and
+    // Down step on, PageUp and PageDown by the large step, Home and End to the
+    // ends. Qt's own mapping runs PageUp and Up the other way.
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    // triggerAction raises scrolled() before the new position is stored.
+    triggerAction(action);
+    event->accept();
+}
+
 void TScrollBar::keyReleaseEvent(QKeyEvent* event)
 {
     QScrollBar::keyReleaseEvent(event);

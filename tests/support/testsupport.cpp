@@ -38,3 +38,53 @@ QString* CloseNextModal(int ms)
     });
     return seen;
 }
+
+// ---- Helpers of the main-window tests ----
+
+#include "widgets/tscrollbar.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+bool ShowAndActivate(QWidget* window)
+{
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+QRect ThumbRect(const TScrollBar* bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_None;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+}
+
+bool DragThumbTo(TScrollBar* bar, int value)
+{
+    const QPoint grip = ThumbRect(bar).center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    const int step = value >= bar->sliderPosition() ? 1 : -1;
+    QPoint at = grip;
+    while (bar->sliderPosition() != value && at.x() >= -bar->width() && at.x() <= 2 * bar->width()) {
+        at.rx() += step;
+        QTest::mouseMove(bar, at);
+    }
+    const bool reached = bar->sliderPosition() == value;
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+    return reached;
+}

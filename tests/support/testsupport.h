@@ -25,3 +25,26 @@ public:
 // milliseconds by pressing its default button (or rejecting it), recording
 // its text. Returns a pointer to the text seen (empty when none opened).
 QString* CloseNextModal(int ms = 0);
+
+// ---- Helpers of the main-window tests ----
+
+#include "app/application.h"
+
+#include <QtTest/qtest.h>
+
+class QWidget;
+class TScrollBar;
+
+// QTEST_MAIN with the program's own application object, so that an error
+// escaping a handler reaches the general error report as in the program.
+#define TESMAR_TEST_MAIN(TestObject) QTEST_MAIN_WRAPPER(TestObject, QTEST_QAPP_SETUP(TApplication))
+
+// Shows a window and waits until it is exposed and active; false on timeout.
+bool ShowAndActivate(QWidget* window);
+
+// The bar's thumb, in the bar's own coordinates.
+QRect ThumbRect(const TScrollBar* bar);
+
+// Drags the bar's thumb with the left button, one pixel per mouse move, until
+// its position reads value, then releases it. False when no pixel gives value.
+bool DragThumbTo(TScrollBar* bar, int value);
