@@ -30,7 +30,12 @@ void TForm1::spbToolPixGetClick(QObject*)
         // The button's group lets it come up from now on.
         pixGetGroup->setExclusive(false);
         spbToolPixGet->setChecked(false);
-        Form2->close();
+        // A snapshot window already closed by other means gets no second close
+        // event from the toolkit, yet its closing steps run again.
+        if (Form2->isVisible())
+            Form2->close();
+        else
+            Form2->FormClose(Form2);
         pixGetOn = 0;
     }
 }

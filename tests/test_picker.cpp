@@ -1,0 +1,264 @@
+// The screen eyedropper: starting and stopping from every control, the
+// snapshot window and banner, and what a pick reads.
+#include "support/testsupport.h"
+
+#include "forms/unit1.h"
+#include "forms/unit2.h"
+#include "forms/unit3.h"
+#include "widgets/tedit.h"
+#include "widgets/timage.h"
+#include "widgets/tscrollbar.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+
+bool OnTop(QWidget* w) { return w->windowHandle() && w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
+
+// A picture whose pixel (x, y) in device pixels has red x % 256, green y % 256, blue 7.
+QImage Gradient(QSize logical, qreal ratio)
+{
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+} // namespace
+
+class PickerTest : public QObject {
+    Q_OBJECT
+private:
+    TesmarWindows* windows = nullptr;
+    TForm1* f = nullptr;
+    qreal ratio = 1;
+
+    void Press(Qt::MouseButton button, QPoint p) { QTest::mousePress(Form2->imgMain, button, {}, p); }
+    void Release(Qt::MouseButton button, QPoint p) { QTest::mouseRelease(Form2->imgMain, button, {}, p); }
+    void ExpectOff()
+    {
+        QCOMPARE(f->pixGetOn, 0);
+        QVERIFY(!f->spbToolPixGet->isChecked());
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(!Form3->isVisible());
+        QVERIFY(f->spbToolFrontWnd->isEnabled());
+    }
+    void ExpectOn()
+    {
+        QCOMPARE(f->pixGetOn, 1);
+        QVERIFY(f->spbToolPixGet->isChecked());
+        QVERIFY(Form2->isVisible());
+        QVERIFY(Form3->isVisible());
+        QVERIFY(f->isVisible());
+        QVERIFY(OnTop(f));
+        QVERIFY(OnTop(Form3));
+        QVERIFY(!f->spbToolFrontWnd->isEnabled());
+        QVERIFY(f->mnuVisibleWndFront->isEnabled());
+        QCOMPARE(Form2->imgMainDown, 0);
+    }
+
+private slots:
+    void init()
+    {
+        SetScreenGrabber([this](QScreen* screen) { return Gradient(screen->geometry().size(), ratio); });
+        ratio = 1;
+        windows = new TesmarWindows;
+        f = windows->main();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+    }
+    void cleanup()
+    {
+        delete windows;
+        SetScreenGrabber({});
+    }
+
+    void startAndStopFromEveryControl_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("stop");
+        // 0 toolbar button click, 1 menu item, 2 right press on the snapshot
+        QTest::newRow("button/button") << 0 << 0;
+        QTest::newRow("button/menu") << 0 << 1;
+        QTest::newRow("menu/button") << 1 << 0;
+        QTest::newRow("menu/menu") << 1 << 1;
+        QTest::newRow("button/right press") << 0 << 2;
+        QTest::newRow("menu/right press") << 1 << 2;
+    }
+    void startAndStopFromEveryControl()
+    {
+        QFETCH(int, start);
+        QFETCH(int, stop);
+        // Twice: the button must come up on the first stop as on later ones.
+        for (int round = 0; round < 2; ++round) {
+            ExpectOff();
+            if (start == 0)
+                QTest::mouseClick(f->spbToolPixGet, Qt::LeftButton);
+            else
+                f->mnuEditScreenCopy->trigger();
+            ExpectOn();
+            QCOMPARE(Form2->geometry(), QGuiApplication::primaryScreen()->geometry());
+            QCOMPARE(Form2->imgMain->size(), Form2->size());
+            QVERIFY(f->stayOnTopStyle);
+            if (stop == 0)
+                QTest::mouseClick(f->spbToolPixGet, Qt::LeftButton);
+            else if (stop == 1)
+                f->mnuEditScreenCopy->trigger();
+            else
+                Press(Qt::RightButton, QPoint(5, 5));
+            ExpectOff();
+            QVERIFY(!OnTop(f));
+        }
+        QVERIFY(!f->pixGetGroup->exclusive());
+        QVERIFY(windows->errors.isEmpty());
+    }
+
+    void pickAndDragFollowTheSnapshot()
+    {
+        f->mnuEditScreenCopy->trigger();
+        // The slider stands away from 0: a pick puts it back and takes the pixel as is.
+        f->scrValue->setValue(40);
+        QCOMPARE(f->lblValue->text(), QStringLiteral("+40"));
+        Press(Qt::LeftButton, QPoint(200, 300));
+        QCOMPARE(f->currentColor, MakeColor(200, 300 % 256, 7));
+        QCOMPARE(f->scrValue->value(), 0);
+        QCOMPARE(f->baseColor, f->currentColor);
+        QCOMPARE(f->edtHtml->text(), QStringLiteral("#C82C07"));
+        QCOMPARE(Form2->imgMainDown, 1);
+
+        QTest::mouseMove(Form2->imgMain, QPoint(17, 33));
+        QCOMPARE(f->edtHex->text(), QStringLiteral("0x112107"));
+        QCOMPARE(f->edtR->text(), QStringLiteral("17"));
+        QCOMPARE(f->edtGB->text(), QStringLiteral("21"));
+        Release(Qt::LeftButton, QPoint(17, 33));
+        QCOMPARE(Form2->imgMainDown, 0);
+
+        // Without the button held, moves pick nothing; a middle press does nothing either.
+        QTest::mouseMove(Form2->imgMain, QPoint(90, 90));
+        Press(Qt::MiddleButton, QPoint(120, 120));
+        QCOMPARE(f->edtHex->text(), QStringLiteral("0x112107"));
+        QCOMPARE(f->pixGetOn, 1);
+        Release(Qt::MiddleButton, QPoint(120, 120));
+    }
+
+    void rightPressWhileDraggingEndsAndNextStartResets()
+    {
+        f->spbToolPixGetClick(f->spbToolPixGet);
+        Press(Qt::LeftButton, QPoint(3, 4));
+        Press(Qt::RightButton, QPoint(3, 4));
+        ExpectOff();
+        QCOMPARE(Form2->imgMainDown, 1); // kept until the next start
+        f->spbToolPixGetClick(f->spbToolPixGet);
+        ExpectOn();
+        f->spbToolPixGetClick(f->spbToolPixGet);
+    }
+
+    void scaledDisplayPicksTheDevicePixelUnderThePointer()
+    {
+        ratio = 2;
+        f->mnuEditScreenCopy->trigger();
+        Press(Qt::LeftButton, QPoint(60, 70));
+        QCOMPARE(f->currentColor, MakeColor(120, 140, 7));
+        Release(Qt::LeftButton, QPoint(60, 70));
+        f->mnuEditScreenCopy->trigger();
+    }
+
+    void eachStartTakesANewSnapshot()
+    {
+        QColor fill(10, 20, 30);
+        SetScreenGrabber([&fill](QScreen* screen) {
+            QImage image(screen->geometry().size(), QImage::Format_RGB32);
+            image.fill(fill);
+            return image;
+        });
+        f->mnuEditScreenCopy->trigger();
+        Press(Qt::LeftButton, QPoint(1, 1));
+        QCOMPARE(f->edtHtml->text(), QStringLiteral("#0A141E"));
+        Press(Qt::RightButton, QPoint(1, 1));
+        fill = QColor(255, 255, 0);
+        f->mnuEditScreenCopy->trigger();
+        Press(Qt::LeftButton, QPoint(1, 1));
+        QCOMPARE(f->edtHtml->text(), QStringLiteral("#FFFF00"));
+        Press(Qt::RightButton, QPoint(1, 1));
+    }
+
+    void topmostModeDecidesTheLayerAfterPicking()
+    {
+        // Switched on from the menu during picking: the window stays on top.
+        f->mnuEditScreenCopy->trigger();
+        f->mnuVisibleWndFront->trigger();
+        QCOMPARE(f->frontWndOn, 1);
+        QVERIFY(OnTop(f));
+        Press(Qt::RightButton, QPoint(1, 1));
+        QVERIFY(OnTop(f));
+        QVERIFY(f->spbToolFrontWnd->isChecked());
+        QVERIFY(f->spbToolFrontWnd->isEnabled());
+
+        // Switched off during picking: the window is still on top while picking,
+        // and returns among ordinary windows at the end.
+        f->mnuEditScreenCopy->trigger();
+        f->mnuVisibleWndFront->trigger();
+        QCOMPARE(f->frontWndOn, 0);
+        f->mnuEditScreenCopy->trigger();
+        QVERIFY(!OnTop(f));
+        QVERIFY(!f->spbToolFrontWnd->isChecked());
+    }
+
+    void frontWndButtonIsGreyedWhilePicking()
+    {
+        f->mnuEditScreenCopy->trigger();
+        QTest::mouseClick(f->spbToolFrontWnd, Qt::LeftButton);
+        QCOMPARE(f->frontWndOn, 0);
+        QVERIFY(!f->spbToolFrontWnd->isChecked());
+        f->mnuEditScreenCopy->trigger();
+    }
+
+    void snapshotClosedByOtherMeansThenStopped()
+    {
+        f->mnuEditScreenCopy->trigger();
+        Form2->close();
+        QVERIFY(!Form2->isVisible());
+        QVERIFY(!Form3->isVisible());
+        QVERIFY(f->spbToolFrontWnd->isEnabled());
+        QVERIFY(!OnTop(f));
+        QCOMPARE(f->pixGetOn, 1);
+        QVERIFY(f->spbToolPixGet->isChecked());
+        // The next toggle stops: the hidden window's close runs once more.
+        f->frontWndOn = 1;
+        f->mnuEditScreenCopy->trigger();
+        QVERIFY(OnTop(f));
+        f->frontWndOn = 0;
+        ExpectOff();
+    }
+
+    void bannerSitsInTheCornerAndPressesMoveIt()
+    {
+        f->mnuEditScreenCopy->trigger();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(Form3->size(), QSize(248, 32));
+        QCOMPARE(Form3->geometry().bottomRight(), screen.bottomRight());
+        QCOMPARE(Form3->Label1->text(), QStringLiteral("右クリックで元の画面に戻ります"));
+        QCOMPARE(Form3->Label1->geometry(), QRect(8, 8, 231, 16));
+
+        const int before = Form3->movesStarted;
+        QTest::mousePress(Form3->Label1, Qt::RightButton, {}, QPoint(4, 4));
+        QTest::mouseRelease(Form3->Label1, Qt::RightButton, {}, QPoint(4, 4));
+        QTest::mousePress(Form3->Panel1, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(Form3->Panel1, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(Form3->movesStarted, before + 2);
+        QCOMPARE(f->pixGetOn, 1);
+        QVERIFY(Form2->isVisible());
+        f->mnuEditScreenCopy->trigger();
+    }
+};
+
+QTEST_MAIN(PickerTest)
+#include "test_picker.moc"
