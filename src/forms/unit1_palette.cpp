@@ -9,6 +9,13 @@
 #include <QLabel>
 #include <QMenu>
 
+// The eyedropper cursor over the grid and the hue bar comes from the
+// library's resources, which a static library has to register itself.
+static const bool resourcesRegistered = [] {
+    Q_INIT_RESOURCE(tesmar);
+    return true;
+}();
+
 namespace {
 
 constexpr int kPitch = 12;
