@@ -21,6 +21,9 @@
 #include <QScrollArea>
 #include <QToolButton>
 
+#include <concepts>
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcPalette, "tesmar.palette")
 
 TForm1* Form1 = nullptr;
@@ -78,6 +81,18 @@ QFrame* MakeBevel(QWidget* parent, int y)
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(0, y, 344, 2);
     return bevel;
+}
+
+// Runs a handler bound to a control's notification so that an error it raises
+// ends the handler and goes to the general error report there and then. Qt's
+// widget code is built without exceptions and cannot be unwound through: an
+// error crossing it would leak and leave the control half-updated.
+template <typename F> auto Guarded(F body)
+{
+    return [body](auto&&... args) requires std::invocable<const F&, decltype(args)...>
+    {
+        RunGuarded([&] { body(std::forward<decltype(args)>(args)...); });
+    };
 }
 
 } // namespace
@@ -337,80 +352,82 @@ void TForm1::BuildMenus()
 void TForm1::ConnectHandlers()
 {
     // Channel rows.
-    connect(scrR, &TScrollBar::changed, this, [this] { scrRChange(scrR); });
-    connect(scrG, &TScrollBar::changed, this, [this] { scrGChange(scrG); });
-    connect(scrB, &TScrollBar::changed, this, [this] { scrBChange(scrB); });
-    connect(scrR, &TScrollBar::scrolled, this, [this](int code) {
-        int pos = scrR->sliderPosition();
-        scrRScroll(scrR, code, pos);
-    });
-    connect(scrG, &TScrollBar::scrolled, this, [this](int code) {
-        int pos = scrG->sliderPosition();
-        scrGScroll(scrG, code, pos);
-    });
-    connect(scrB, &TScrollBar::scrolled, this, [this](int code) {
-        int pos = scrB->sliderPosition();
-        scrBScroll(scrB, code, pos);
-    });
+    connect(scrR, &TScrollBar::changed, this, Guarded([this] { scrRChange(scrR); }));
+    connect(scrG, &TScrollBar::changed, this, Guarded([this] { scrGChange(scrG); }));
+    connect(scrB, &TScrollBar::changed, this, Guarded([this] { scrBChange(scrB); }));
+    connect(scrR, &TScrollBar::scrolled, this, Guarded([this](int code) {
+                int pos = scrR->sliderPosition();
+                scrRScroll(scrR, code, pos);
+            }));
+    connect(scrG, &TScrollBar::scrolled, this, Guarded([this](int code) {
+                int pos = scrG->sliderPosition();
+                scrGScroll(scrG, code, pos);
+            }));
+    connect(scrB, &TScrollBar::scrolled, this, Guarded([this](int code) {
+                int pos = scrB->sliderPosition();
+                scrBScroll(scrB, code, pos);
+            }));
     edtR->onKeyPress = [this](QChar& key) { edtRKeyPress(edtR, key); };
     edtG->onKeyPress = [this](QChar& key) { edtGKeyPress(edtG, key); };
     edtB->onKeyPress = [this](QChar& key) { edtBKeyPress(edtB, key); };
     edtRB->onKeyPress = [this](QChar& key) { edtRBKeyPress(edtRB, key); };
     edtGB->onKeyPress = [this](QChar& key) { edtGBKeyPress(edtGB, key); };
     edtBB->onKeyPress = [this](QChar& key) { edtBBKeyPress(edtBB, key); };
-    connect(edtR, &TEdit::changed, this, [this] { edtRChange(edtR); });
-    connect(edtG, &TEdit::changed, this, [this] { edtGChange(edtG); });
-    connect(edtB, &TEdit::changed, this, [this] { edtBChange(edtB); });
-    connect(edtRB, &TEdit::changed, this, [this] { edtRBChange(edtRB); });
-    connect(edtGB, &TEdit::changed, this, [this] { edtGBChange(edtGB); });
-    connect(edtBB, &TEdit::changed, this, [this] { edtBBChange(edtBB); });
+    connect(edtR, &TEdit::changed, this, Guarded([this] { edtRChange(edtR); }));
+    connect(edtG, &TEdit::changed, this, Guarded([this] { edtGChange(edtG); }));
+    connect(edtB, &TEdit::changed, this, Guarded([this] { edtBChange(edtB); }));
+    connect(edtRB, &TEdit::changed, this, Guarded([this] { edtRBChange(edtRB); }));
+    connect(edtGB, &TEdit::changed, this, Guarded([this] { edtGBChange(edtGB); }));
+    connect(edtBB, &TEdit::changed, this, Guarded([this] { edtBBChange(edtBB); }));
 
     // Brightness slider.
-    connect(scrValue, &TScrollBar::changed, this, [this] { scrValueChange(scrValue); });
-    connect(scrValue, &TScrollBar::scrolled, this, [this](int code) {
-        int pos = scrValue->sliderPosition();
-        scrValueScroll(scrValue, code, pos);
-    });
+    connect(scrValue, &TScrollBar::changed, this, Guarded([this] { scrValueChange(scrValue); }));
+    connect(scrValue, &TScrollBar::scrolled, this, Guarded([this](int code) {
+                int pos = scrValue->sliderPosition();
+                scrValueScroll(scrValue, code, pos);
+            }));
 
     // Hue bar, browser colours, palette grid and swatch.
     connect(imgColorBar, &TImage::mouseDown, this,
-            [this](Qt::MouseButton b, int x, int y) { imgColorBarMouseDown(imgColorBar, b, x, y); });
-    connect(imgColorBar, &TImage::mouseMove, this, [this](int x, int y) { imgColorBarMouseMove(imgColorBar, x, y); });
+            Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseDown(imgColorBar, b, x, y); }));
+    connect(imgColorBar, &TImage::mouseMove, this,
+            Guarded([this](int x, int y) { imgColorBarMouseMove(imgColorBar, x, y); }));
     connect(imgColorBar, &TImage::mouseUp, this,
-            [this](Qt::MouseButton b, int x, int y) { imgColorBarMouseUp(imgColorBar, b, x, y); });
-    connect(cmbBrowserColor, &QComboBox::activated, this, [this] { cmbBrowserColorChange(cmbBrowserColor); });
+            Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseUp(imgColorBar, b, x, y); }));
+    connect(cmbBrowserColor, &QComboBox::activated, this, Guarded([this] { cmbBrowserColorChange(cmbBrowserColor); }));
     connect(imgPalette, &TImage::mouseDown, this,
-            [this](Qt::MouseButton b, int x, int y) { imgPaletteMouseDown(imgPalette, b, x, y); });
-    connect(imgPalette, &TImage::dblClick, this, [this] { imgPaletteDblClick(imgPalette); });
-    connect(PaintBox, &TImage::dblClick, this, [this] { PaintBoxDblClick(PaintBox); });
+            Guarded([this](Qt::MouseButton b, int x, int y) { imgPaletteMouseDown(imgPalette, b, x, y); }));
+    connect(imgPalette, &TImage::dblClick, this, Guarded([this] { imgPaletteDblClick(imgPalette); }));
+    connect(PaintBox, &TImage::dblClick, this, Guarded([this] { PaintBoxDblClick(PaintBox); }));
 
     // Toolbar.
-    connect(spbToolPixGet, &QToolButton::clicked, this, [this] { spbToolPixGetClick(spbToolPixGet); });
-    connect(spbToolSet10, &QToolButton::clicked, this, [this] { spbToolSet10Click(spbToolSet10); });
-    connect(spbToolSet16, &QToolButton::clicked, this, [this] { spbToolSet16Click(spbToolSet16); });
-    connect(spbToolSetHTML, &QToolButton::clicked, this, [this] { spbToolSetHTMLClick(spbToolSetHTML); });
-    connect(spbToolFrontWnd, &QToolButton::clicked, this, [this] { spbToolFrontWndClick(spbToolFrontWnd); });
-    connect(spbToolHelp, &QToolButton::clicked, this, [this] { spbToolHelpClick(spbToolHelp); });
-    connect(spbToolPalAdd, &QToolButton::clicked, this, [this] { spbToolPalAddClick(spbToolPalAdd); });
+    connect(spbToolPixGet, &QToolButton::clicked, this, Guarded([this] { spbToolPixGetClick(spbToolPixGet); }));
+    connect(spbToolSet10, &QToolButton::clicked, this, Guarded([this] { spbToolSet10Click(spbToolSet10); }));
+    connect(spbToolSet16, &QToolButton::clicked, this, Guarded([this] { spbToolSet16Click(spbToolSet16); }));
+    connect(spbToolSetHTML, &QToolButton::clicked, this, Guarded([this] { spbToolSetHTMLClick(spbToolSetHTML); }));
+    connect(spbToolFrontWnd, &QToolButton::clicked, this, Guarded([this] { spbToolFrontWndClick(spbToolFrontWnd); }));
+    connect(spbToolHelp, &QToolButton::clicked, this, Guarded([this] { spbToolHelpClick(spbToolHelp); }));
+    connect(spbToolPalAdd, &QToolButton::clicked, this, Guarded([this] { spbToolPalAddClick(spbToolPalAdd); }));
 
     // Menus.
-    connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExitClick(mnuFileExit); });
-    connect(mnuEditScreenCopy, &QAction::triggered, this, [this] { mnuEditScreenCopyClick(mnuEditScreenCopy); });
-    connect(mnuEditPalAdd, &QAction::triggered, this, [this] { mnuEditPalAddClick(mnuEditPalAdd); });
-    connect(mnuEditPalDel, &QAction::triggered, this, [this] { mnuEditPalDelClick(mnuEditPalDel); });
-    connect(mnuEditSet10, &QAction::triggered, this, [this] { mnuEditSet10Click(mnuEditSet10); });
-    connect(mnuEditSet16, &QAction::triggered, this, [this] { mnuEditSet16Click(mnuEditSet16); });
-    connect(mnuEditSetHTML, &QAction::triggered, this, [this] { mnuEditSetHTMLClick(mnuEditSetHTML); });
-    connect(C1, &QAction::triggered, this, [this] { C1Click(C1); });
+    connect(mnuFileExit, &QAction::triggered, this, Guarded([this] { mnuFileExitClick(mnuFileExit); }));
+    connect(mnuEditScreenCopy, &QAction::triggered, this,
+            Guarded([this] { mnuEditScreenCopyClick(mnuEditScreenCopy); }));
+    connect(mnuEditPalAdd, &QAction::triggered, this, Guarded([this] { mnuEditPalAddClick(mnuEditPalAdd); }));
+    connect(mnuEditPalDel, &QAction::triggered, this, Guarded([this] { mnuEditPalDelClick(mnuEditPalDel); }));
+    connect(mnuEditSet10, &QAction::triggered, this, Guarded([this] { mnuEditSet10Click(mnuEditSet10); }));
+    connect(mnuEditSet16, &QAction::triggered, this, Guarded([this] { mnuEditSet16Click(mnuEditSet16); }));
+    connect(mnuEditSetHTML, &QAction::triggered, this, Guarded([this] { mnuEditSetHTMLClick(mnuEditSetHTML); }));
+    connect(C1, &QAction::triggered, this, Guarded([this] { C1Click(C1); }));
     connect(mnuVisibleWndFront, &QAction::triggered, this,
-            [this] { mnuVisibleWndFrontClick(mnuVisibleWndFront); });
-    connect(mnuVisibleOption, &QAction::triggered, this, [this] { mnuVisibleOptionClick(mnuVisibleOption); });
-    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContentsClick(mnuHelpContents); });
-    connect(mnuHelpHomePage, &QAction::triggered, this, [this] { mnuHelpHomePageClick(mnuHelpHomePage); });
-    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAboutClick(mnuHelpAbout); });
-    connect(A1, &QAction::triggered, this, [this] { A1Click(A1); });
-    connect(popPalDel, &QAction::triggered, this, [this] { popPalDelClick(popPalDel); });
-    connect(N9, &QAction::triggered, this, [this] { N9Click(N9); });
+            Guarded([this] { mnuVisibleWndFrontClick(mnuVisibleWndFront); }));
+    connect(mnuVisibleOption, &QAction::triggered, this, Guarded([this] { mnuVisibleOptionClick(mnuVisibleOption); }));
+    connect(mnuHelpContents, &QAction::triggered, this, Guarded([this] { mnuHelpContentsClick(mnuHelpContents); }));
+    connect(mnuHelpHomePage, &QAction::triggered, this, Guarded([this] { mnuHelpHomePageClick(mnuHelpHomePage); }));
+    connect(mnuHelpAbout, &QAction::triggered, this, Guarded([this] { mnuHelpAboutClick(mnuHelpAbout); }));
+    connect(A1, &QAction::triggered, this, Guarded([this] { A1Click(A1); }));
+    connect(popPalDel, &QAction::triggered, this, Guarded([this] { popPalDelClick(popPalDel); }));
+    connect(N9, &QAction::triggered, this, Guarded([this] { N9Click(N9); }));
 }
 
 void TForm1::FormCreate(QObject*)
