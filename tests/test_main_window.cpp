@@ -52,6 +52,7 @@ private slots:
     void sliderKeys_data();
     void sliderKeys();
     void readoutsRefuseTyping();
+    void showingAgainRefreshes();
     void closingEmptiesPalette_data();
     void closingEmptiesPalette();
 };
@@ -395,6 +396,21 @@ void TestMainWindow::readoutsRefuseTyping()
         QCOMPARE(readout->text(), before);
     }
     QCOMPARE(w->currentColor, 0xFFFFFFu);
+}
+
+void TestMainWindow::showingAgainRefreshes()
+{
+    TesmarWindows windows;
+    TForm1* w = windows.main();
+    QVERIFY(ShowAndActivate(w));
+    w->currentColor = 0x563412u;
+    w->edtHtml->Write(QStringLiteral("#000000"));
+    w->hide();
+    QVERIFY(ShowAndActivate(w));
+    QCOMPARE(w->edtHtml->text(), QStringLiteral("#123456"));
+    QCOMPARE(w->edtR->text(), QStringLiteral("18"));
+    QCOMPARE(w->scrB->value(), 86);
+    QCOMPARE(w->scrValue->value(), 0);
 }
 
 void TestMainWindow::closingEmptiesPalette_data()
