@@ -123,6 +123,27 @@ private slots:
         QCOMPARE(f->colorBarDown, std::uint8_t{0});
     }
 
+    // A left press that reaches the bar from outside (the right button holds
+    // the pointer on it) picks nothing and starts no drag.
+    void leftPressOutsideTheBarPicksNothing()
+    {
+        TesmarWindows windows;
+        TForm1* f = windows.main();
+        QVERIFY(ShowAndActivate(f));
+        TImage* bar = f->imgColorBar;
+        QTest::mousePress(bar, Qt::RightButton, {}, QPoint(10, 10));
+        for (const QPoint outside : {QPoint(-1, 10), QPoint(180, 10), QPoint(10, -1), QPoint(10, 64)}) {
+            QTest::mousePress(bar, Qt::LeftButton, {}, outside);
+            QCOMPARE(f->currentColor, kWhite);
+            QCOMPARE(f->colorBarDown, std::uint8_t{0});
+            QTest::mouseMove(bar, QPoint(90, 32));
+            QCOMPARE(f->currentColor, kWhite);
+            QTest::mouseRelease(bar, Qt::LeftButton, {}, outside);
+        }
+        QTest::mouseRelease(bar, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(f->edtHtml->text(), QStringLiteral("#FFFFFF"));
+    }
+
     void eyedropperCursor()
     {
         TesmarWindows windows;

@@ -134,6 +134,32 @@ private slots:
         QVERIFY(Framed(f, 18, kRed));
     }
 
+    // While the left button holds the pointer on the grid, a press of another
+    // button anywhere reaches the grid with coordinates outside its picture.
+    void pressesFromOutsideTheGridSelectNothing()
+    {
+        TesmarWindows windows;
+        TForm1* f = windows.main();
+        QVERIFY(ShowAndActivate(f));
+        f->imgPaletteMouseDown(f->imgPalette, Qt::LeftButton, 13, 13);
+        f->PalAdd(18, 0x112233);
+        f->currentColor = 0;
+        for (const QPoint outside : {QPoint(-13, 5), QPoint(-5, -5), QPoint(5, -30), QPoint(200, 5), QPoint(5, 110),
+                                     QPoint(-400, -400), QPoint(5000, 90)}) {
+            QTest::mousePress(f->imgPalette, Qt::LeftButton, {}, outside);
+            QTest::mouseRelease(f->imgPalette, Qt::LeftButton, {}, outside);
+            QCOMPARE(f->palSelNo, 18);
+            QCOMPARE(f->lblPalLabel->text(), QStringLiteral("ﾊﾟﾚｯﾄ [ No.18 ]"));
+            QVERIFY(Framed(f, 18, kRed));
+            QCOMPARE(f->currentColor, TColor{0});
+        }
+        // The popup still opens, for the slot selected before.
+        bool deleteEnabled = false;
+        RightPress(f, QPoint(-13, 5), Qt::Key_Escape, &deleteEnabled);
+        QVERIFY(deleteEnabled);
+        QCOMPARE(f->palCount, 1);
+    }
+
     void leftPressTakesAStoredColour()
     {
         TesmarWindows windows;

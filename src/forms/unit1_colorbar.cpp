@@ -20,7 +20,9 @@ void TForm1::DrawColorBar()
 
 void TForm1::imgColorBarMouseDown(QObject*, Qt::MouseButton button, int x, int y)
 {
-    if (button != Qt::LeftButton)
+    // While a button holds the pointer, a press of another button reaches the
+    // bar wherever it happens; only a press on the bar's own pixels picks.
+    if (button != Qt::LeftButton || !imgColorBar->Picture().valid(x, y))
         return;
     currentColor = imgColorBar->Pixel(x, y);
     scrValue->setValue(0);

@@ -24,7 +24,14 @@ constexpr int kRows = 8;
 constexpr TColor kGridLine = 0;
 constexpr TColor kFrame = 255;
 
-bool InsideCell(int x, int y) { return x % kPitch != 0 && y % kPitch != 0; }
+// A press inside a cell, not on a grid line. While a button holds the pointer,
+// the grid also receives presses of other buttons made outside it; those
+// select nothing, like a press on a line, so no slot outside 1 to 128 arises.
+bool InsideCell(int x, int y)
+{
+    const bool onGrid = x >= 0 && y >= 0 && x <= kPitch * kColumns && y <= kPitch * kRows;
+    return onGrid && x % kPitch != 0 && y % kPitch != 0;
+}
 
 void FillCell(TImage* grid, int column, int row, TColor color)
 {

@@ -35,15 +35,24 @@ void CentreOverMainWindow(QWidget* dialog)
     if (Form1 == nullptr)
         return;
     const QRect main = Form1->frameGeometry();
-    QSize outer = dialog->frameGeometry().size();
-    if (!dialog->isVisible() && outer == dialog->size()) {
-        // Before its first showing a window's frame is not known yet; the
-        // window manager gives the dialog the same frame as the main window.
-        const QSize mainFrame = main.size() - Form1->size();
-        outer += mainFrame;
-    }
-    dialog->move(CentredEdge(main.left(), main.width(), outer.width()),
-                 CentredEdge(main.top(), main.height(), outer.height()));
+    // The frame the window manager draws around the dialog is known once the
+    // dialog has been shown; before that, the main window's frame stands in.
+    auto frameOf = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    QMargins frame = frameOf(dialog);
+    if (frame.isNull())
+        frame = frameOf(Form1);
+    const QSize outer = dialog->size().grownBy(frame);
+    const int left = CentredEdge(main.left(), main.width(), outer.width());
+    const int top = CentredEdge(main.top(), main.height(), outer.height());
+    // The client area is placed, not the frame: a window that has not been
+    // mapped yet would otherwise have its client corner put where its frame
+    // corner belongs.
+    dialog->setGeometry(QRect(QPoint(left + frame.left(), top + frame.top()), dialog->size()));
 }
 
 QString HomePageAddress()

@@ -1,0 +1,142 @@
+// Picking benchmarks on a real display (run under Xvfb by bench/picking.sh):
+//  - one hue-bar drag step: from the mouse move event to every readout
+//    rewritten and the window repainted; median and 99th percentile;
+//  - eyedropper start: from the command to the snapshot window shown, against
+//    a bare grabWindow(0) of the same screen.
+#include "app/application.h"
+#include "forms/unit1.h"
+#include "forms/unit2.h"
+#include "forms/windows.h"
+#include "widgets/timage.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::map<std::string, std::vector<double>> samples; // milliseconds, by benchmark
+
+double Percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5)];
+}
+
+void Settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void HueBarDragStep(benchmark::State& state)
+{
+    TImage* bar = Form1->imgColorBar;
+    SendMouse(bar, QEvent::MouseButtonPress, QPoint(0, 0));
+    Settle();
+    auto& out = samples["hue bar step"];
+    int i = 0;
+    for (auto _ : state) {
+        ++i;
+        const QPoint at((i * 7) % 180, (i * 3) % 64);
+        const auto t0 = Clock::now();
+        SendMouse(bar, QEvent::MouseMove, at);
+        QCoreApplication::sendPostedEvents(); // the repaint of the swatch and readouts
+        const std::chrono::duration<double> took = Clock::now() - t0;
+        state.SetIterationTime(took.count());
+        out.push_back(took.count() * 1000);
+    }
+    SendMouse(bar, QEvent::MouseButtonRelease, QPoint(0, 0));
+    state.counters["median_ms"] = Percentile(out, 0.5);
+    state.counters["p99_ms"] = Percentile(out, 0.99);
+}
+
+void EyedropperStart(benchmark::State& state)
+{
+    auto& out = samples["eyedropper start"];
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        Form1->spbToolPixGetClick(nullptr);
+        while (!(Form2->isVisible() && Form2->windowHandle() && Form2->windowHandle()->isExposed()))
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        const std::chrono::duration<double> took = Clock::now() - t0;
+        state.SetIterationTime(took.count());
+        out.push_back(took.count() * 1000);
+        Form1->spbToolPixGetClick(nullptr);
+        Settle();
+    }
+    state.counters["median_ms"] = Percentile(out, 0.5);
+}
+
+void BareGrab(benchmark::State& state)
+{
+    auto& out = samples["grabWindow(0)"];
+    QScreen* screen = QGuiApplication::primaryScreen();
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        QPixmap shot = screen->grabWindow(0);
+        benchmark::DoNotOptimize(shot);
+        const std::chrono::duration<double> took = Clock::now() - t0;
+        state.SetIterationTime(took.count());
+        out.push_back(took.count() * 1000);
+    }
+    state.counters["median_ms"] = Percentile(out, 0.5);
+}
+
+BENCHMARK(HueBarDragStep)->UseManualTime()->Iterations(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareGrab)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(EyedropperStart)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    CreateTesmarWindows();
+    Form1->show();
+    while (!(Form1->windowHandle() && Form1->windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    Settle();
+    benchmark::RunSpecifiedBenchmarks();
+
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    if (!samples["hue bar step"].empty()) {
+        const auto& s = samples["hue bar step"];
+        std::printf("hue bar drag step: median %.3f ms, p99 %.3f ms; goal 1 ms: p99/goal = %.2f\n",
+                    Percentile(s, 0.5), Percentile(s, 0.99), Percentile(s, 0.99) / 1.0);
+    }
+    if (!samples["eyedropper start"].empty() && !samples["grabWindow(0)"].empty()) {
+        const double start = Percentile(samples["eyedropper start"], 0.5);
+        const double grab = Percentile(samples["grabWindow(0)"], 0.5);
+        std::printf("eyedropper start at %dx%d: median %.1f ms, bare grabWindow(0) %.1f ms; "
+                    "(start - 100 ms) / grab = %.2f (goal <= 1.3)\n",
+                    screen.width(), screen.height(), start, grab, (start - 100.0) / grab);
+    }
+    benchmark::Shutdown();
+    DestroyTesmarWindows();
+    return 0;
+}
