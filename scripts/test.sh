@@ -24,7 +24,7 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
   CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DTESMAR_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
   cmake --build build-fuzz -j"$jobs" --target tesmar_fuzzers
   for f in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$f" ] || continue
+    [ -f "$f" ] && [ -x "$f" ] || continue
     name="$(basename "$f")"
     "$f" -runs=20000 -seed=1 -max_len=4096 "fuzz/corpus/${name#fuzz_}" 2>&1 | tail -n 2
   done

@@ -73,6 +73,10 @@ void TForm2::closeEvent(QCloseEvent* event)
 
 void TForm2::FormShow(QObject*)
 {
+    // Where the main window's frame stands. A window whose keep-on-top hint
+    // changed since it was last shown gets a new native window when it is
+    // shown again; placed by its frame corner, it opens where it was.
+    const QPoint mainPlace = Form1->pos();
     Form1->hide();
     QCoreApplication::processEvents();
     QThread::msleep(100);
@@ -90,6 +94,7 @@ void TForm2::FormShow(QObject*)
         imgMain->SetPicture(shot);
     }
 
+    Form1->windowHandle()->setFramePosition(mainPlace);
     Form1->show();
     SetTopmost(Form1);
     Form3->show();

@@ -16,6 +16,7 @@ for size in 1920x1080 1280x1024; do
     start_session "$w" "$h"
     xsetroot -solid '#123456'
     start_tesmar "$binary"
+    place="$(outer_geometry "$MAIN_WID")"
 
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window"
@@ -80,5 +81,19 @@ for size in 1920x1080 1280x1024; do
     # native window: look the main window up again.
     MAIN_WID="$(main_window)"
     net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: keep-on-top lost after picking"
+    [ "$(outer_geometry "$MAIN_WID")" = "$place" ] || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
+
+    # Keep-on-top off again, and once more picking: back among ordinary windows, in the same place.
+    menu v f
+    menu e s
+    wait_for snapshot_window || fail "$size: no snapshot window the third time"
+    sleep 0.3
+    xdotool mousemove 30 30 click 3
+    wait_for sh -c "! xdotool search --all --onlyvisible --pid $TESMAR_PID --name '^画面のハードコピー'" ||
+        fail "$size: third right click did not end picking"
+    sleep 0.3
+    MAIN_WID="$(main_window)"
+    ! net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: on top after keep-on-top was switched off"
+    [ "$(outer_geometry "$MAIN_WID")" = "$place" ] || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
     echo "picker $size: ok (banner $bx,$by)"
 done
