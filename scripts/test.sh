@@ -13,6 +13,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== optimised build of the program, as the run command makes it"
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-release -j"$jobs" --target tesmar
+
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DTESMAR_SANITIZE=ON >/dev/null
 cmake --build build-san -j"$jobs"
