@@ -77,9 +77,15 @@ TColor TImage::Pixel(int x, int y) const
 
 void TImage::paintEvent(QPaintEvent* event)
 {
+    // Only what the picture does not cover gets the background: a full-screen
+    // snapshot is drawn once, not painted over twice.
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
-    painter.drawImage(0, 0, picture_);
+    const QRegion uncovered = QRegion(event->rect()).subtracted(picture_.rect());
+    for (const QRect& r : uncovered)
+        painter.fillRect(r, palette().window());
+    const QRect exposed = event->rect() & picture_.rect();
+    if (!exposed.isEmpty())
+        painter.drawImage(exposed.topLeft(), picture_, exposed);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

@@ -42,9 +42,19 @@ start_session() {
     wait_for test -s "$E2E_TMP/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
     wait_for xprop -root || fail "display $DISPLAY not reachable"
-    openbox >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+    # openbox now and then gives up at once on a display that has just come
+    # up; it is started again then.
+    local attempt
+    for attempt in 1 2 3; do
+        openbox >"$E2E_TMP/openbox.log" 2>&1 &
+        E2E_PIDS+=($!)
+        if wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+            return 0
+        fi
+        echo "openbox attempt $attempt failed:" >&2
+        cat "$E2E_TMP/openbox.log" >&2
+    done
+    fail "openbox did not start"
 }
 
 start_tesmar() {
