@@ -197,6 +197,11 @@ private slots:
                        QCOMPARE(box, static_cast<QWidget*>(frmVer));
                        QCOMPARE(frmVer->size(), QSize(289, 145));
                        QCOMPARE(frmVer->Label2->text(), QStringLiteral("Version 0.6a"));
+                       // The name in its large italic stays whole, whatever font sets it.
+                       QCOMPARE(frmVer->Label1->pos(), QPoint(108, 23));
+                       QVERIFY(frmVer->Label1->width() >= 81);
+                       QVERIFY(frmVer->Label1->width() >=
+                               frmVer->Label1->fontMetrics().horizontalAdvance(QStringLiteral("Tesmar")));
                        QCOMPARE(frmVer->Label2->pos(), QPoint(166, 48));
                        QCOMPARE(frmVer->btnOK->geometry(), QRect(208, 112, 75, 25));
                        QCOMPARE(frmVer->lblURL->text(), QStringLiteral("https://first.example/"));

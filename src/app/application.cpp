@@ -17,7 +17,8 @@ ErrorReportHook& Hook()
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tesmar"));
-    setApplicationDisplayName(QStringLiteral("Tesmar"));
+    // No display name of its own: Qt would append it to every window title,
+    // and the dialogs and message boxes carry their captions as they are.
     setFont(TesmarFont(12));
 }
 

@@ -6,7 +6,10 @@
 #include "forms/shellopen.h"
 #include "forms/unit1.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -78,7 +81,13 @@ TfrmVer::TfrmVer(QWidget* parent) : QDialog(parent)
     QFont title = TesmarFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
-    Label1->setGeometry(108, 23, 81, 21);
+    // 81 by 21 holds the name in the font it was laid out for; a fallback font
+    // that sets it wider (or slants it further) widens the label instead of
+    // cutting off its last letter.
+    const QFontMetrics titleMetrics(title);
+    const int inked = std::max(titleMetrics.horizontalAdvance(Label1->text()),
+                               titleMetrics.tightBoundingRect(Label1->text()).right() + 1);
+    Label1->setGeometry(108, 23, std::max(81, inked + 2), 21);
     QPalette blue = Label1->palette();
     blue.setColor(QPalette::WindowText, QColor::fromRgb(kLinkBlue));
     Label1->setPalette(blue);

@@ -13,6 +13,8 @@ for round in 1 2; do
     menu h a
     wait_for about_window || fail "no About box"
     about="$(about_window)"
+    title="$(xdotool getwindowname "$about")"
+    [ "$title" = "ﾊﾞｰｼﾞｮﾝ情報" ] || fail "round $round: About box titled '$title'"
     sleep 0.5
     read -r mx my mw mh <<<"$(outer_geometry "$MAIN_WID")"
     read -r ax ay aw ah <<<"$(outer_geometry "$about")"
