@@ -9,9 +9,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 TfrmVer* frmVer = nullptr;
 
