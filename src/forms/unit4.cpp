@@ -8,9 +8,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-
 #include <QMouseEvent>
 #include <QPushButton>
+
 #include <algorithm>
 
 TfrmVer* frmVer = nullptr;
