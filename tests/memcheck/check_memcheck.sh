@@ -11,14 +11,15 @@ log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='tesmar.palette.debug=false'
 status=0
-valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --num-callers=40 \
+# --fullpath-after= makes every frame name its file by its full path.
+valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --num-callers=40 --fullpath-after= \
     --log-file="$log" "$program" || status=$?
 [ "$status" -eq 0 ] || { cat "$log"; echo "FAIL: the session ended with $status" >&2; exit 1; }
 # One record per blank-line-separated block; keep the blocks that name a file
 # of the source tree.
 ours="$(awk -v src="$sources/src/" 'BEGIN { RS = ""; FS = "\n" }
     /definitely lost|Invalid (read|write)|uninitialised|Invalid free/ {
-        if (index($0, src) > 0 || $0 ~ /\((unit[0-9_a-z]*|palstore|colour|mfunc|filefunc|inifunc|timage|tedit|tscrollbar|glyphs|topmost|application|windows|shellopen|browsercolors)\.cpp:/) print $0 "\n"
+        if (index($0, src) > 0) print $0 "\n"
     }' "$log")"
 grep -E "definitely lost:|ERROR SUMMARY" "$log" | sed 's/^==[0-9]*== *//'
 if [ -n "$ours" ]; then
