@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tesmar needs. "run" is enough to build and start
-# it; "test" adds the tools the test suite drives (Xvfb, openbox, xclip, ...).
+# it; "package" adds what building its Debian package takes; "test" adds the
+# tools the test suite drives (Xvfb, openbox, xclip, lintian, ...).
 set -euo pipefail
 what="${1:-run}"
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic)
+if [ "$what" = package ] || [ "$what" = test ]; then
+  packages+=(dpkg-dev file)
+fi
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file)
+             desktop-file-utils appstream lintian man-db valgrind libbenchmark-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -16,6 +20,8 @@ done
 if [ "$(id -u)" -ne 0 ]; then
   echo "Tesmar needs these Debian packages. Install them with:" >&2
   echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  echo "or, on a system without sudo, with the root password:" >&2
+  echo "  su -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive

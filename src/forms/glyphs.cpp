@@ -141,18 +141,10 @@ const QList<QIcon>& ImageListTool()
 
 QIcon TesmarIcon()
 {
-    QPixmap p = Blank(32);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    const QColor bands[6] = {QColor(255, 0, 0),   QColor(255, 255, 0), QColor(0, 255, 0),
-                             QColor(0, 255, 255), QColor(0, 0, 255),   QColor(255, 0, 255)};
-    for (int i = 0; i < 6; ++i) {
-        g.setPen(Qt::NoPen);
-        g.setBrush(bands[i]);
-        g.drawPie(QRectF(1, 1, 30, 30), i * 60 * 16, 60 * 16);
-    }
-    g.setBrush(Qt::white);
-    g.drawEllipse(QRectF(10, 10, 12, 12));
-    DrawDropper(g, 2.0);
-    return QIcon(p);
+    // The desktop menu's picture, rendered at each size (scripts/icons.sh), so
+    // the title bar and the task bar pick the size that is sharp at any scale.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 96, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tesmar-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
