@@ -13,12 +13,15 @@ start_session 640 480
 xsetroot -solid '#5a7a9a'
 start_tesmar "$binary"
 read -r x y w h <<<"$(outer_geometry "$MAIN_WID")"
-# Wait until the window has painted: two grabs in a row that agree.
+# Wait until the window has painted and settled: the same picture for a
+# whole second (six grabs in a row).
 previous=""
-for _ in $(seq 50); do
+same=0
+for _ in $(seq 100); do
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_TMP/shot.png"
     sum="$(md5sum <"$E2E_TMP/shot.png")"
-    [ "$sum" = "$previous" ] && break
+    if [ "$sum" = "$previous" ]; then same=$((same + 1)); else same=0; fi
+    [ "$same" -ge 5 ] && break
     previous="$sum"
     sleep 0.2
 done
