@@ -12,15 +12,24 @@ OpenRequestHook& Hook()
 
 } // namespace
 
+QUrl OpenerTarget(const QUrl& target)
+{
+    const QByteArray encoded = target.toEncoded();
+    if (encoded.startsWith('-'))
+        return QUrl::fromEncoded("./" + encoded, QUrl::StrictMode);
+    return target;
+}
+
 void OpenRequest(QWidget*, const QUrl& target)
 {
+    const QUrl handed = OpenerTarget(target);
     if (Hook()) {
-        Hook()(target);
+        Hook()(handed);
         return;
     }
-    if (target.isEmpty())
+    if (handed.isEmpty())
         return; // nothing to open, and nothing to say about it
-    QDesktopServices::openUrl(target);
+    QDesktopServices::openUrl(handed);
 }
 
 QUrl HelpPageUrl(const QString& path) { return QUrl::fromLocalFile(path); }
