@@ -1,6 +1,8 @@
 #include "forms/shellopen.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
@@ -29,7 +31,13 @@ void OpenRequest(QWidget*, const QUrl& target)
     }
     if (handed.isEmpty())
         return; // nothing to open, and nothing to say about it
-    QDesktopServices::openUrl(handed);
+    // The desktop's opener gets the target as its one argument, with no shell
+    // between, and is not waited for. Without it, Qt's own services try.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty() ||
+        !QProcess::startDetached(
+            opener, {handed.isLocalFile() ? handed.toLocalFile() : QString::fromLatin1(handed.toEncoded())}))
+        QDesktopServices::openUrl(handed);
 }
 
 QUrl HelpPageUrl(const QString& path) { return QUrl::fromLocalFile(path); }
