@@ -3,10 +3,10 @@
 # it; "test" adds the tools the test suite drives (Xvfb, openbox, xclip, ...).
 set -euo pipefail
 what="${1:-run}"
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file)
+             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file qt6-translations-l10n)
 fi
 missing=()
 for p in "${packages[@]}"; do
