@@ -1,6 +1,6 @@
 // Every way text reaches the edit boxes (input methods, drops, editing keys),
 // the scroll bars' own menu, Qt's texts in Japanese, the browser list's change
-// rule and item height, a restore from the task bar, and the palette trace.
+// rule and item height, and a restore from the task bar.
 #include "forms/unit1.h"
 #include "support/testsupport.h"
 #include "widgets/tedit.h"
@@ -11,15 +11,12 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
-
-#include <unistd.h>
 
 namespace {
 
@@ -215,35 +212,6 @@ private slots:
         QSpontaneKeyEvent::setSpontaneous(&restored);
         QApplication::sendEvent(w, &restored);
         QCOMPARE(w->edtR->text(), QString());
-    }
-
-    void paletteTraceLinesAreBare()
-    {
-        QTemporaryFile capture;
-        QVERIFY(capture.open());
-        static QLoggingCategory::CategoryFilter previous = nullptr;
-        previous = QLoggingCategory::installFilter([](QLoggingCategory* category) {
-            if (previous != nullptr)
-                previous(category);
-            if (qstrcmp(category->categoryName(), "tesmar.palette") == 0)
-                category->setEnabled(QtDebugMsg, true);
-        });
-        fflush(stderr);
-        const int saved = dup(STDERR_FILENO);
-        dup2(capture.handle(), STDERR_FILENO);
-        w->PalAdd(1, 0);
-        w->PalAdd(2, 0);
-        fflush(stderr);
-        dup2(saved, STDERR_FILENO);
-        close(saved);
-        QLoggingCategory::installFilter(previous);
-        capture.seek(0);
-        const QStringList lines = QString::fromUtf8(capture.readAll()).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 4);
-        QVERIFY(QRegularExpression(QStringLiteral("^Add \\d+$")).match(lines[0]).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("^Add \\d+$")).match(lines[1]).hasMatch());
-        QCOMPARE(lines[2], QStringLiteral("2"));
-        QCOMPARE(lines[3], QString());
     }
 };
 

@@ -1,0 +1,39 @@
+// Shared by the fuzz targets: turning a short input into a file that may be
+// far larger than the input, and a private scratch file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+// The input, with runs expanded: the byte 0xFF followed by a count n and a
+// byte b stands for (n + 1) * 512 copies of b. Lines far longer than the
+// input's own length limit are then a few bytes of input.
+inline std::string ExpandRuns(std::string_view input)
+{
+    std::string out;
+    for (std::size_t i = 0; i < input.size(); ++i) {
+        if (static_cast<unsigned char>(input[i]) == 0xFF && i + 2 < input.size()) {
+            const std::size_t count = (static_cast<unsigned char>(input[i + 1]) + 1u) * 512u;
+            out.append(count, input[i + 2]);
+            i += 2;
+        } else {
+            out += input[i];
+        }
+    }
+    return out;
+}
+
+inline std::string ScratchFile(const char* name) { return "/tmp/tesmar-fuzz-" + std::to_string(getpid()) + "-" + name; }
+
+inline bool WriteFile(const std::string& path, std::string_view bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
