@@ -108,13 +108,17 @@ QString ErrorReportText(const QString& message)
     QString text = message;
     if (!text.isEmpty() && text.back() > QLatin1Char('.'))
         text += QLatin1Char('.');
-    // A zero byte or another control character read from a file is shown as
-    // its visible symbol, so the text after it is not lost.
-    for (QChar& c : text) {
+    // A zero byte or another control character read from a file is written
+    // as "\x00" and the like, so that it shows and the text after it is not lost.
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
         if (c.unicode() < 0x20 && c != QLatin1Char('\n'))
-            c = QChar(0x2400 + c.unicode());
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
     }
-    return text;
+    return shown;
 }
 
 void ShowErrorReport(const QString& message)
