@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main window's first place and a trip to the task bar: the outer frame
 # starts centred on the screen; minimising and restoring the window is no new
-# showing, so a channel box emptied before stays empty.
+# showing, so a hexadecimal channel box emptied before stays empty.
 set -euo pipefail
 source "$(dirname "$0")/x11session.sh"
 binary=$1
@@ -15,18 +15,18 @@ centred() {
 }
 wait_for centred || fail "outer frame at $(outer_geometry "$MAIN_WID") on a 1280x1024 screen, not centred"
 
-# The red decimal box, in root coordinates: the menu bar takes what the
+# The red hexadecimal box (which a showing rewrites), in root coordinates: the menu bar takes what the
 # client area has above its 263 pixels.
 read -r cx cy cw ch <<<"$(client_geometry "$MAIN_WID")"
 menubar=$((ch - 263))
-box_x=$((cx + 272)) box_y=$((cy + menubar + 96))
-shot() { import -window root -crop "30x18+${box_x}+${box_y}" "$E2E_TMP/$1.png"; }
+box_x=$((cx + 308)) box_y=$((cy + menubar + 96))
+shot() { import -window root -crop "21x18+${box_x}+${box_y}" "$E2E_TMP/$1.png"; }
 same() { [ "$(compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1 || true)" = 0 ]; }
 
 shot filled
-xdotool mousemove $((box_x + 15)) $((box_y + 9)) click 1
+xdotool mousemove $((box_x + 10)) $((box_y + 9)) click 1
 xdotool key End shift+Home Delete Tab
-wait_for sh -c "import -window root -crop 30x18+${box_x}+${box_y} $E2E_TMP/now.png && \
+wait_for sh -c "import -window root -crop 21x18+${box_x}+${box_y} $E2E_TMP/now.png && \
     [ \"\$(compare -metric AE $E2E_TMP/filled.png $E2E_TMP/now.png null: 2>&1 || true)\" != 0 ]" ||
     fail "the red box did not empty"
 # The box is taken as emptied once two shots a moment apart agree.
