@@ -29,7 +29,18 @@ inline std::string ExpandRuns(std::string_view input)
     return out;
 }
 
-inline std::string ScratchFile(const char* name) { return "/tmp/tesmar-fuzz-" + std::to_string(getpid()) + "-" + name; }
+// In memory (/dev/shm) when there is such a folder: a file written for every
+// input must not wait for a disk. One such file per fuzzer, removed when it ends.
+inline std::string ScratchFile(const char* name)
+{
+    struct Remover {
+        std::string path;
+        ~Remover() { std::remove(path.c_str()); }
+    };
+    const char* folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    static const Remover remover{std::string(folder) + "/tesmar-fuzz-" + std::to_string(getpid()) + "-" + name};
+    return remover.path;
+}
 
 inline bool WriteFile(const std::string& path, std::string_view bytes)
 {

@@ -20,11 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString address = HomePageAddress(QString::fromStdString(path));
     if (address.size() > 2047)
         std::abort();
-    const QUrl handed = OpenerTarget(AddressUrl(address));
+    const QUrl url = AddressUrl(address);
+    const QUrl handed = OpenerTarget(url);
     if (handed.toEncoded().startsWith('-'))
         std::abort();
     // A target that is not turned aside passes unchanged.
-    if (!AddressUrl(address).toEncoded().startsWith('-') && handed != AddressUrl(address))
+    if (!url.toEncoded().startsWith('-') && handed != url)
         std::abort();
     return 0;
 }
