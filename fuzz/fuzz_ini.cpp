@@ -3,6 +3,7 @@
 // never crash or hang, must give at most 2047 characters, and must leave the
 // caller's text alone when it finds nothing.
 #include "core/inifunc.h"
+#include "fuzz_common.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,7 +24,7 @@ std::string_view NextLine(std::string_view& rest)
 
 const std::string& FilePath()
 {
-    static const std::string path = "/tmp/tesmar-fuzz-ini-" + std::to_string(getpid()) + ".ini";
+    static const std::string path = ScratchFile("fuzz-ini.ini");
     return path;
 }
 

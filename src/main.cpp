@@ -6,7 +6,8 @@
 
 int main(int argc, char** argv)
 {
-    TApplication app(argc, argv);
+    const std::unique_ptr<TApplication> application = StartApplication(argc > 0 ? argv[0] : nullptr);
+    TApplication& app = *application;
     try {
         CreateTesmarWindows();
         Form1->show();

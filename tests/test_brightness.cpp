@@ -144,7 +144,8 @@ void TestBrightness::captureWhenColourChangedAtZero()
     QFETCH(bool, typed);
     if (typed) {
         QTest::mouseClick(w->edtGB, Qt::LeftButton);
-        QTest::keyClick(w->edtGB, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w->edtGB, Qt::Key_End);
+        QTest::keyClick(w->edtGB, Qt::Key_Home, Qt::ShiftModifier);
         QTest::keyClicks(w->edtGB, QStringLiteral("8"));
         QCOMPARE(w->currentColor, 0xFF08FFu);
         w->scrValue->setFocus();
@@ -220,7 +221,8 @@ void TestBrightness::typingAwayFromZeroIsReplacedByNextStep()
     QCOMPARE(w->currentColor, 0x384858u);
 
     QTest::mouseClick(w->edtR, Qt::LeftButton);
-    QTest::keyClick(w->edtR, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w->edtR, Qt::Key_End);
+    QTest::keyClick(w->edtR, Qt::Key_Home, Qt::ShiftModifier);
     QTest::keyClicks(w->edtR, QStringLiteral("5"));
     QCOMPARE(w->currentColor, 0x384805u);
     QCOMPARE(w->scrValue->value(), 40);

@@ -139,17 +139,31 @@ private slots:
         QCOMPARE(list.entries[1].color, TColor{0});
     }
 
-    void longLinesAndOddBytesStayWhole()
+    void longLinesAreCutAndOddBytesStayWhole()
     {
-        const std::string longName(300, 'x');
+        // 254 characters with the line break are read whole.
+        const std::string longest(246, 'x');
         const std::string odd = "A\0B\xff\xfe"s;
-        const BrowserColorList list = ParseBrowserColors(longName + " 010203\n" + odd + " 0a0B0c\n");
+        const BrowserColorList list = ParseBrowserColors(longest + " 010203\n" + odd + " 0a0B0c\n");
         QVERIFY(!list.failed);
         QCOMPARE(list.entries.size(), std::size_t{2});
-        QCOMPARE(list.entries[0].name, longName);
+        QCOMPARE(list.entries[0].name, longest);
         QCOMPARE(list.entries[0].color, TColor{0x030201});
         QCOMPARE(list.entries[1].name, odd);
         QCOMPARE(list.entries[1].color, TColor{0x0C0B0A});
+
+        // A longer line is cut after 254 characters and its rest is the next line.
+        const BrowserColorList split = ParseBrowserColors(std::string(247, 'n') + " 0A0B0Czz 102030\n");
+        QVERIFY(!split.failed);
+        QCOMPARE(split.entries.size(), std::size_t{2});
+        QCOMPARE(split.entries[0].name, std::string(247, 'n'));
+        QCOMPARE(split.entries[0].color, TColor{0x0C0B0A});
+        QCOMPARE(split.entries[1].name, "zz"s);
+        QCOMPARE(split.entries[1].color, TColor{0x302010});
+        // A line of 300 characters of a name fails at its first 254.
+        const BrowserColorList failed = ParseBrowserColors(std::string(300, 'x') + " 010203\n");
+        QVERIFY(failed.failed);
+        QCOMPARE(failed.error, "'0xxxxxxx' は整数ではありません"s);
     }
 
     void shippedListIsComplete()

@@ -29,20 +29,23 @@ void ShowColour(TForm1* w, TColor colour)
     w->RefreshColor();
 }
 
-// Clicks into a box and removes all of its text in one step.
+// Clicks into a box, selects all of its text with the keys and removes it in one step.
 void Empty(TEdit* box)
 {
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
     QTest::keyClick(box, Qt::Key_Delete);
 }
 
+// Pastes over the whole text, as the box's context menu does (Ctrl+V does nothing in a channel box).
 void Paste(TEdit* box, const QString& text)
 {
     QGuiApplication::clipboard()->setText(text);
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    box->paste();
 }
 
 } // namespace

@@ -135,6 +135,12 @@ private slots:
         QTest::keyClick(f, Qt::Key_F1);
         QCOMPARE(opened, QList<QUrl>({HelpUrl(), HelpUrl(), HelpUrl()}));
         QVERIFY(boxes.isEmpty());
+        // A page there only under another letter case is opened under its own name.
+        SetHelpPage(true, QStringLiteral("INDEX.HTML"));
+        opened.clear();
+        f->mnuHelpContents->trigger();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(Folder() + QStringLiteral("help/INDEX.HTML"))});
+        QVERIFY(boxes.isEmpty());
     }
 
     void helpPressDraggedOffOpensNothing()

@@ -2,7 +2,11 @@
 #include "forms/unit1.h"
 #include "support/testsupport.h"
 
+#include <QTemporaryFile>
 #include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -27,13 +31,6 @@ protected:
 };
 
 std::string Address(const PalNode* node) { return std::to_string(reinterpret_cast<std::uintptr_t>(node)); }
-
-QStringList captured;
-void Capture(QtMsgType, const QMessageLogContext& context, const QString& text)
-{
-    if (QByteArray(context.category) == "tesmar.palette")
-        captured << text;
-}
 
 } // namespace
 
@@ -176,23 +173,34 @@ private slots:
         QCOMPARE(store.Slots(), (std::vector<int>{-1, 129}));
     }
 
-    void mainWindowTracesThroughLoggingCategory()
+    void mainWindowTracesBareLines()
     {
+        // One bare line each on standard error, while the category "tesmar.palette" is on.
         TesmarWindows windows;
         TForm1* form = windows.main();
         const bool wasOn = lcPalette().isDebugEnabled();
         const_cast<QLoggingCategory&>(lcPalette()).setEnabled(QtDebugMsg, true);
-        captured.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(Capture);
+        QTemporaryFile capture;
+        QVERIFY(capture.open());
+        std::fflush(stderr);
+        const int saved = dup(STDERR_FILENO);
+        dup2(capture.handle(), STDERR_FILENO);
         form->PalAdd(1, 0x11);
         form->PalAdd(2, 0x22);
         const QString head = QString::fromStdString(Address(form->palList));
         const QString second = QString::fromStdString(Address(form->palList->next));
         form->FormClose(form);
-        qInstallMessageHandler(previous);
+        const_cast<QLoggingCategory&>(lcPalette()).setEnabled(QtDebugMsg, false);
+        form->PalAdd(3, 0x33);
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
         const_cast<QLoggingCategory&>(lcPalette()).setEnabled(QtDebugMsg, wasOn);
-        QCOMPARE(captured, QStringList({"Add " + head, "Add " + second, "2", "free " + head, "free " + second}));
-        QCOMPARE(form->palCount, 0);
+        capture.seek(0);
+        QCOMPARE(QString::fromUtf8(capture.readAll()),
+                 QStringList({"Add " + head, "Add " + second, "2", "free " + head, "free " + second, ""})
+                     .join(QLatin1Char('\n')));
+        QCOMPARE(form->palCount, 1);
     }
 };
 

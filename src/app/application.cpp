@@ -1,8 +1,17 @@
 #include "app/application.h"
 
+#include "core/colour.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -17,6 +26,11 @@ ErrorReportHook& Hook()
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tesmar"));
+    // Qt's own texts (the edit boxes' and scroll bars' menus, the standard
+    // buttons) in Japanese like every caption of Tesmar, whatever the locale.
+    auto* qtJapanese = new QTranslator(this);
+    if (qtJapanese->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtJapanese);
     // No display name of its own: Qt would append it to every window title,
     // and the dialogs and message boxes carry their captions as they are.
     setFont(TesmarFont(12));
@@ -34,11 +48,77 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+namespace {
+
+// Messages held while the application object is being made, and where they go afterwards.
+std::vector<std::tuple<QtMsgType, QByteArray, QString>>& HeldMessages()
+{
+    static std::vector<std::tuple<QtMsgType, QByteArray, QString>> held;
+    return held;
+}
+QtMessageHandler previousHandler = nullptr;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        HeldMessages().emplace_back(type, QByteArray(context.category ? context.category : "default"), message);
+        return;
+    }
+    // Qt ends the program when no window system can be reached; say what is
+    // missing in one line and end with a failure instead.
+    if (message.contains(QLatin1String("platform plugin"))) {
+        std::fputs("Tesmar: X11 または Wayland のディスプレイに接続できません（DISPLAY と WAYLAND_DISPLAY "
+                   "を確かめてください）\n",
+                   stderr);
+    } else {
+        std::fprintf(stderr, "Tesmar: %s\n", message.toLocal8Bit().constData());
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+std::unique_ptr<TApplication> StartApplication(const char* programName)
+{
+    // Tesmar reads no command-line arguments, and Qt is given none either:
+    // -reverse, -style, -platform and the like on the command line do nothing.
+    static char name[256];
+    std::snprintf(name, sizeof name, "%s", programName != nullptr ? programName : "tesmar");
+    static char* arguments[] = {name, nullptr};
+    static int count = 1;
+
+    HeldMessages().clear();
+    previousHandler = qInstallMessageHandler(StartupMessageHandler);
+    auto app = std::make_unique<TApplication>(count, arguments);
+    qInstallMessageHandler(previousHandler);
+    for (const auto& [type, category, message] : HeldMessages()) {
+        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        if (previousHandler != nullptr)
+            previousHandler(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+    HeldMessages().clear();
+    return app;
+}
+
 QString ErrorReportText(const QString& message)
 {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
+    QString text = message;
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        text += QLatin1Char('.');
+    // A zero byte or another control character read from a file is written
+    // as "\x00" and the like, so that it shows and the text after it is not lost.
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\n'))
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 void ShowErrorReport(const QString& message)
@@ -52,7 +132,15 @@ void ShowErrorReport(const QString& message)
     box.exec();
 }
 
-void ShowErrorReport(const std::exception& error) { ShowErrorReport(QString::fromUtf8(error.what())); }
+void ShowErrorReport(const std::exception& error)
+{
+    if (const auto* convert = dynamic_cast<const EConvertError*>(&error)) {
+        const std::string& message = convert->message();
+        ShowErrorReport(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        return;
+    }
+    ShowErrorReport(QString::fromUtf8(error.what()));
+}
 
 void SetErrorReportHook(ErrorReportHook hook) { Hook() = std::move(hook); }
 

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 class TApplication : public QApplication {
     Q_OBJECT
@@ -16,6 +17,11 @@ public:
     // is shown and the program goes on.
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Makes the application object for the program. Qt gets no command-line
+// arguments. When no X11 or Wayland display can be reached, one line says so
+// on standard error and the program ends with status 1.
+std::unique_ptr<TApplication> StartApplication(const char* programName);
 
 // The general error report: the message, with "." appended when its last
 // character sorts after ".", in a critical message box captioned "Tesmar".

@@ -18,8 +18,7 @@ constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
 constexpr TColor MakeColor(int r, int g, int b)
 {
-    return static_cast<TColor>(r & 0xFF) | static_cast<TColor>(g & 0xFF) << 8 |
-           static_cast<TColor>(b & 0xFF) << 16;
+    return static_cast<TColor>(r & 0xFF) | static_cast<TColor>(g & 0xFF) << 8 | static_cast<TColor>(b & 0xFF) << 16;
 }
 
 // "16777215": the whole 32-bit value, unsigned.
@@ -32,10 +31,16 @@ std::string HtmlForm(TColor c);
 std::string ChannelHexForm(int channel);
 
 // The error every failed text-to-number conversion raises. Escaping a handler,
-// it reaches the general error report, which shows what().
+// it reaches the general error report, which shows message().
 class EConvertError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EConvertError(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message: what() ends at the first zero byte, which text from a
+    // file may hold.
+    const std::string& message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 // Converts text to a 32-bit integer: leading blanks, an optional sign, then

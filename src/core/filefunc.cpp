@@ -1,7 +1,11 @@
 #include "core/filefunc.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -28,12 +32,17 @@ BrowserColorList ParseBrowserColors(std::string_view bytes)
     BrowserColorList list;
     std::size_t pos = 0;
     while (list.entries.size() < static_cast<std::size_t>(kBrowserColorCount) && pos < bytes.size()) {
-        // One line, however long, without its line break.
-        std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(pos, end - pos);
-        pos = end + 1;
+        // One line of at most kBrowserColorLineLength characters with its
+        // line break; the rest of a longer line is the next line.
+        const std::string_view window = bytes.substr(pos, kBrowserColorLineLength);
+        std::string_view line = window;
+        const std::size_t end = window.find('\n');
+        if (end != std::string_view::npos) {
+            line = window.substr(0, end);
+            pos += end + 1;
+        } else {
+            pos += window.size();
+        }
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
@@ -66,7 +75,60 @@ BrowserColorList ParseBrowserColors(std::string_view bytes)
     return list;
 }
 
+bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes, bool* truncated)
+{
+    bytes.clear();
+    if (truncated != nullptr)
+        *truncated = false;
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    // Non-blocking: should the entry have been swapped for a FIFO since it was
+    // looked at, the open still returns at once, and the second look refuses it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // One byte more than the limit tells a file that holds more.
+    bytes.resize(limit + 1);
+    std::size_t have = 0;
+    bool ok = true;
+    while (have < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        have += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (!ok) {
+        bytes.clear();
+        return false;
+    }
+    if (have > limit) {
+        have = limit;
+        if (truncated != nullptr)
+            *truncated = true;
+    }
+    bytes.resize(have);
+    return true;
+}
+
 bool CheckFileExists(const std::string& path)
+{
+    std::string found;
+    return FindFileIgnoringCase(path, found);
+}
+
+bool FindFileIgnoringCase(const std::string& path, std::string& found)
 {
     namespace fs = std::filesystem;
     const std::size_t cut = path.find_last_of('/');
@@ -76,8 +138,10 @@ bool CheckFileExists(const std::string& path)
 
     std::error_code error;
     const fs::path whole(path);
-    if (fs::exists(fs::symlink_status(whole, error)))
-        return true; // found under its own name, which equals itself in any case
+    if (fs::exists(fs::symlink_status(whole, error))) {
+        found = path; // found under its own name, which equals itself in any case
+        return true;
+    }
 
     // Look in the folder for a name that differs in letter case only.
     const fs::path folder = cut == std::string::npos ? fs::path(".") : fs::path(path.substr(0, cut + 1));
@@ -87,8 +151,11 @@ bool CheckFileExists(const std::string& path)
     for (; it != fs::directory_iterator(); it.increment(error)) {
         if (error)
             return false;
-        if (SameIgnoringCase(it->path().filename().string(), name))
+        const std::string entry = it->path().filename().string();
+        if (SameIgnoringCase(entry, name)) {
+            found = path.substr(0, cut + 1) + entry;
             return true;
+        }
     }
     return false;
 }

@@ -4,11 +4,16 @@
 // and, within it, the first matching key win. Lines starting with ';' are
 // comments. Names are compared without regard to ASCII letter case; other
 // bytes must match exactly, so names in any 8-bit encoding work.
+//
+// Only a regular file is read, and only its first kIniFileLimit bytes: a FIFO,
+// a device or a huge file gives no value, or the value found in that part,
+// at once.
 #include "core/inifunc.h"
+
+#include "core/filefunc.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <fstream>
 #include <string_view>
 
 namespace {
@@ -63,18 +68,25 @@ bool ReadIniString(std::string& result, const std::string& path, const std::stri
     if (key.empty())
         return false;
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::string bytes;
+    bool truncated = false;
+    if (!ReadRegularFile(path, kIniFileLimit, bytes, &truncated))
         return false;
+    std::string_view rest(bytes);
 
     const std::string_view wantedSection = Trim(section);
     const std::string_view wantedKey = Trim(key);
     bool inSection = false;
     bool sectionSeen = false;
     bool firstLine = true;
-    std::string raw;
-    while (std::getline(file, raw)) {
-        std::string_view line(raw);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        // The line the size limit cuts may be a key cut short ("HP" of "HPX=")
+        // or a value cut short: it gives a value only when that value is long
+        // enough to be cut at 2047 characters anyway.
+        const bool cutShort = truncated && end == std::string_view::npos;
         if (firstLine) {
             // A settings file saved with a UTF-8 byte order mark still starts with its first header.
             if (line.substr(0, 3) == "\xEF\xBB\xBF")
@@ -101,8 +113,16 @@ bool ReadIniString(std::string& result, const std::string& path, const std::stri
         if (!SameName(lineKey, wantedKey))
             continue;
         std::string_view value;
-        if (equals != std::string_view::npos)
+        if (cutShort) {
+            if (equals == std::string_view::npos)
+                return false;
+            value = line.substr(equals + 1);
+            value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+            if (value.substr(0, value.find('\0')).size() < kMaxValueLength)
+                return false;
+        } else if (equals != std::string_view::npos) {
             value = Unquote(Trim(line.substr(equals + 1)));
+        }
         // The value ends at a zero byte, as any C-string value would.
         value = value.substr(0, value.find('\0'));
         result.assign(value.substr(0, kMaxValueLength));

@@ -4,24 +4,20 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QSignalBlocker>
 
 bool LoadBrowserColors(TForm1* mainWindow, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // 141 lines of at most 254 characters are all that can be used: no more is
+    // read, however large the file. A FIFO, a device or a folder is no list.
+    std::string bytes;
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kBrowserColorFileLimit, bytes))
         return false;
-    // Only the lines that can be used are read, however large the file is.
-    QByteArray bytes;
-    for (int i = 0; i < kBrowserColorCount && !file.atEnd(); ++i) {
-        const QByteArray line = file.readLine();
-        if (line.isEmpty())
-            break; // a read error ends the file
-        bytes += line;
-    }
-    file.close();
 
-    const BrowserColorList list = ParseBrowserColors(std::string_view(bytes.constData(), bytes.size()));
+    const BrowserColorList list = ParseBrowserColors(bytes);
     QComboBox* combo = mainWindow->cmbBrowserColor;
+    // Filling the list is no choice of the user's: the change handler stays out of it.
+    const QSignalBlocker quiet(combo);
     combo->clear();
     mainWindow->browserColors.fill(BrowserColor{});
     for (std::size_t i = 0; i < list.entries.size(); ++i) {

@@ -19,9 +19,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 
 #include <concepts>
+#include <cstdio>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcPalette, "tesmar.palette")
@@ -74,6 +76,19 @@ TScrollBar* MakeBar(QWidget* parent, int x, int y, int w, int h, int minimum, in
     return bar;
 }
 
+// Items of one fixed height, as the drop-down list lays them out.
+class FixedHeightItemDelegate : public QStyledItemDelegate {
+public:
+    FixedHeightItemDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), height_);
+    }
+
+private:
+    int height_;
+};
+
 QFrame* MakeBevel(QWidget* parent, int y)
 {
     auto* bevel = new QFrame(parent);
@@ -112,10 +127,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     // The window does not resize: the client area stays 344 by 263 under the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->geometry();
-        move(desktop.left() + (desktop.width() - width()) / 2, desktop.top() + (desktop.height() - height()) / 2);
-    }
+    // Centred on the desktop. The frame the window manager draws is not known
+    // before the first showing: the window is placed by its inner size now and
+    // put right once the frame is known (moveEvent).
+    CentreOuterFrame();
+    centreWhenFramed_ = true;
     scrValue->setFocus();
 
     RunGuarded([this] { FormCreate(this); });
@@ -207,6 +223,7 @@ void TForm1::BuildLayout()
     cmbBrowserColor->addItem(QStringLiteral("Black"));
     cmbBrowserColor->setCurrentIndex(-1);
     cmbBrowserColor->setMaxVisibleItems(16);
+    cmbBrowserColor->setItemDelegate(new FixedHeightItemDelegate(12, cmbBrowserColor));
 
     Label14 = MakeLabel(page, QStringLiteral("ｶﾗｰﾊﾞｰ"), 144, 172);
     Shape2 = new TShape(page);
@@ -394,7 +411,9 @@ void TForm1::ConnectHandlers()
             Guarded([this](int x, int y) { imgColorBarMouseMove(imgColorBar, x, y); }));
     connect(imgColorBar, &TImage::mouseUp, this,
             Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseUp(imgColorBar, b, x, y); }));
-    connect(cmbBrowserColor, &QComboBox::activated, this, Guarded([this] { cmbBrowserColorChange(cmbBrowserColor); }));
+    // Only a real change of the selected item: choosing the item already selected changes nothing.
+    connect(cmbBrowserColor, &QComboBox::currentIndexChanged, this,
+            Guarded([this] { cmbBrowserColorChange(cmbBrowserColor); }));
     connect(imgPalette, &TImage::mouseDown, this,
             Guarded([this](Qt::MouseButton b, int x, int y) { imgPaletteMouseDown(imgPalette, b, x, y); }));
     connect(imgPalette, &TImage::dblClick, this, Guarded([this] { imgPaletteDblClick(imgPalette); }));
@@ -463,8 +482,33 @@ void TForm1::mnuFileExitClick(QObject*) { close(); }
 
 void TForm1::showEvent(QShowEvent* event)
 {
-    RunGuarded([this] { FormShow(this); });
+    // A window brought back from the task bar was never hidden: the window
+    // system's own show event (spontaneous) is no showing.
+    if (!event->spontaneous())
+        RunGuarded([this] { FormShow(this); });
     QMainWindow::showEvent(event);
+}
+
+void TForm1::CentreOuterFrame()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect desktop = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(desktop.left() + (desktop.width() - outer.width()) / 2,
+         desktop.top() + (desktop.height() - outer.height()) / 2);
+}
+
+void TForm1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // The first time the window manager has framed the window, the frame is
+    // centred instead of the inner area.
+    if (centreWhenFramed_ && isVisible() && frameGeometry() != geometry()) {
+        centreWhenFramed_ = false;
+        CentreOuterFrame();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -485,4 +529,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::PalTrace(const std::string& line) { qCDebug(lcPalette).noquote() << QString::fromStdString(line); }
+void TForm1::PalTrace(const std::string& line)
+{
+    // The bare text, one line each; QT_LOGGING_RULES still switches the
+    // category "tesmar.palette" on and off.
+    if (lcPalette().isDebugEnabled()) {
+        std::fprintf(stderr, "%s\n", line.c_str());
+        std::fflush(stderr);
+    }
+}

@@ -232,6 +232,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void PalTrace(const std::string& line) override;
@@ -249,6 +250,9 @@ private:
     void ShowHelpPage();
     void OpenHomePage();
     void CopyReadout(TEdit* readout);
+    // Puts the window's outer frame in the middle of the desktop.
+    void CentreOuterFrame();
+    bool centreWhenFramed_ = false;
 };
 
 extern TForm1* Form1;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QToolButton>
@@ -77,8 +78,10 @@ void TForm1::mnuVisibleWndFrontClick(QObject* sender) { spbToolFrontWndClick(sen
 void TForm1::ShowHelpPage()
 {
     const QString path = ExecutableFolder() + QStringLiteral("help/index.html");
-    if (CheckFileExists(path.toLocal8Bit().toStdString())) {
-        OpenRequest(this, HelpPageUrl(path));
+    // The page may be there under another letter case (INDEX.HTML): the entry found is opened.
+    std::string found;
+    if (FindFileIgnoringCase(QFile::encodeName(path).toStdString(), found)) {
+        OpenRequest(this, HelpPageUrl(QFile::decodeName(QByteArray::fromStdString(found))));
         return;
     }
     QMessageBox::warning(this, QStringLiteral("ヘルプを開けません"),

@@ -6,6 +6,7 @@
 #include "forms/shellopen.h"
 #include "forms/unit1.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,11 +59,12 @@ void CentreOverMainWindow(QWidget* dialog)
     dialog->setGeometry(QRect(QPoint(left + frame.left(), top + frame.top()), dialog->size()));
 }
 
-QString HomePageAddress()
+QString HomePageAddress() { return HomePageAddress(ExecutableFolder() + QStringLiteral("tesmar.ini")); }
+
+QString HomePageAddress(const QString& settingsPath)
 {
     std::string address;
-    ReadIniString(address, (ExecutableFolder() + QStringLiteral("tesmar.ini")).toLocal8Bit().toStdString(), "App",
-                  "HP");
+    ReadIniString(address, QFile::encodeName(settingsPath).toStdString(), "App", "HP");
     return QString::fromLocal8Bit(address);
 }
 

@@ -43,6 +43,8 @@ int CentredEdge(int mainEdge, int mainSize, int dialogSize);
 // and title bar included); the dialog may stick out beyond either.
 void CentreOverMainWindow(QWidget* dialog);
 
-// The home page address from tesmar.ini beside the executable; empty text
-// when the file, its section or its key is missing.
+// The home page address from tesmar.ini beside the executable (or from the
+// settings file given); empty text when the file, its section or its key is
+// missing, or when it is no regular file.
 QString HomePageAddress();
+QString HomePageAddress(const QString& settingsPath);

@@ -1,6 +1,9 @@
 #include "widgets/tedit.h"
 
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QValidator>
 
 namespace {
@@ -65,11 +68,19 @@ void TEdit::Write(const QString& value)
 
 void TEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (!onKeyPress) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // A filtered box discards every character but those its filter lets
+    // through, control characters included: the editing shortcuts do nothing.
+    if (IsEditingShortcut(event)) {
+        event->accept();
+        return;
+    }
     const QString typed = event->text();
-    // Keys that type no character (arrows, Delete, Home, End) and the editing
-    // shortcuts are not characters to filter; everything else is.
-    const bool isCharacter = !typed.isEmpty() && event->key() != Qt::Key_Delete && !IsEditingShortcut(event);
-    if (!onKeyPress || !isCharacter) {
+    // Keys that type no character (arrows, Delete, Home, End) move and delete as usual.
+    if (typed.isEmpty() || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -86,4 +97,80 @@ void TEdit::keyPressEvent(QKeyEvent* event)
     QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString(key), event->isAutoRepeat(),
                        static_cast<ushort>(event->count()));
     QLineEdit::keyPressEvent(&replaced);
+}
+
+void TEdit::TypeCharacter(QChar typed)
+{
+    QChar key = typed;
+    if (onKeyPress)
+        onKeyPress(key);
+    if (key.isNull())
+        return;
+    // The character goes the road of a key press: the typed-length limit and
+    // the lower-case mode apply, Backspace deletes.
+    const int code = key.unicode() == 8 ? Qt::Key_Backspace : Qt::Key_unknown;
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, QString(key));
+    QLineEdit::keyPressEvent(&press);
+}
+
+void TEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    if (!onKeyPress) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // The text being composed is shown as usual; what is committed is typed
+    // character by character through the filter.
+    const QString committed = event->commitString();
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    for (const QChar c : committed)
+        TypeCharacter(c);
+    event->accept();
+}
+
+void TEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void TEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(event);
+}
+
+void TEdit::dropEvent(QDropEvent* event)
+{
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    if (!onKeyPress) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    if (!event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    // Dropped text is typed where it was dropped, one filtered character at a
+    // time. It is copied, never moved: the box it came from keeps its text.
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    for (const QChar c : event->mimeData()->text())
+        TypeCharacter(c);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }

@@ -2,6 +2,14 @@
 // a change notification for every real change, by code or by the user, and
 // none for an equal text; a limit on typed length that never cuts text written
 // by code; an optional lower-case mode; a per-character key filter.
+//
+// A read-only box takes no input in any way: keys, input-method commits and
+// drops are refused. In a box with a key filter every character, whether typed,
+// committed by an input method (dead keys, Compose, a Japanese input method) or
+// dropped, goes through the filter and the typed-length limit one by one, as a
+// key press does; the editing shortcuts (paste, copy, cut, undo, redo, select
+// all) do nothing there. The context menu's paste still works and reaches the
+// change notification like any edit.
 #pragma once
 
 #include <QLineEdit>
@@ -34,8 +42,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Runs one character through the key filter and, if it survives, types it.
+    void TypeCharacter(QChar typed);
+
     bool lowerCase_ = false;
     bool writingByCode_ = false;
     int typedLimit_ = 0;

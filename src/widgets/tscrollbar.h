@@ -24,7 +24,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The bar's own menu ("Scroll here", the edges, a page or a step either
+    // way): each choice is a user action like the others, with its scroll
+    // notifications.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The position "Scroll here" moves to for a point of the bar: the thumb's start goes there.
+    int PositionAt(const QPoint& point) const;
+
     bool mouseAction_ = false;
 };
