@@ -3,8 +3,11 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "core/pickmap.h"
+#include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
+#include "platform/screencapture.h"
+#include "platform/windowlayer.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
@@ -26,13 +29,16 @@ ScreenGrabber& Grabber()
     return grabber;
 }
 
-QImage GrabScreen(QScreen* screen)
+// Every monitor as it is now, in device pixels.
+QImage GrabScreen(QScreen* screen, const QRect& desktop)
 {
     if (Grabber())
         return Grabber()(screen);
-    if (screen == nullptr)
-        return {};
-    return screen->grabWindow(0).toImage();
+    static const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
+    CaptureResult result = capture->Capture(desktop);
+    if (!result.failure.isEmpty())
+        qWarning("%s", qUtf8Printable(result.failure));
+    return std::move(result.image);
 }
 
 } // namespace
@@ -72,21 +78,25 @@ void TForm2::closeEvent(QCloseEvent* event)
 
 void TForm2::FormShow(QObject*)
 {
-    // Where the main window's frame stands. A window whose keep-on-top hint
-    // changed since it was last shown gets a new native window when it is
-    // shown again; placed by its frame corner, it opens where it was.
+    // What the desktop keeps for the main window and drops when it is hidden
+    // (its place, "on all desktops"), handed back before it is shown again.
     const QPoint mainPlace = Form1->pos();
+    const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     Form1->hide();
     QCoreApplication::processEvents();
     QThread::msleep(100);
 
+    // The snapshot covers every monitor; the primary one says where the
+    // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 0, 0);
     const int w = desktop.width();
     const int h = desktop.height();
-    setGeometry(desktop.left(), desktop.top(), w, h);
+    setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    QImage shot = GrabScreen(screen);
+    // The previous snapshot goes before the new one comes: only one is held.
+    imgMain->SetPictureSize(0, 0);
+    QImage shot = GrabScreen(screen, desktop);
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
     } else {
@@ -96,16 +106,16 @@ void TForm2::FormShow(QObject*)
         shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot);
     }
+    imgMain->resize(w, h);
 
     Form1->windowHandle()->setFramePosition(mainPlace);
+    RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
     Form3->show();
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
-    const QPixmap spoite(QStringLiteral(":/cursors/SPOITE.png"));
-    if (!spoite.isNull())
-        imgMain->setCursor(QCursor(spoite, 1, 14));
+    imgMain->setCursor(SpoiteCursor(devicePixelRatioF()));
 }
 
 void TForm2::FormClose(QObject*)
