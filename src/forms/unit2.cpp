@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -75,6 +76,22 @@ void TForm2::closeEvent(QCloseEvent* event)
     RunGuarded([this] { FormClose(this); });
     QWidget::closeEvent(event);
 }
+
+// On a scaled screen the pointer over the last device pixel of a row lies
+// half a logical pixel from the edge; Qt 6.4 finds the widget under it from
+// the rounded position, just outside the image, and hands the event to the
+// window. It belongs to the image all the same.
+void TForm2::PassToImage(QMouseEvent* event)
+{
+    QMouseEvent passed(event->type(), imgMain->mapFrom(this, event->position()), event->scenePosition(),
+                       event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+    QCoreApplication::sendEvent(imgMain, &passed);
+}
+
+void TForm2::mousePressEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseDoubleClickEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseMoveEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseReleaseEvent(QMouseEvent* event) { PassToImage(event); }
 
 void TForm2::FormShow(QObject*)
 {
