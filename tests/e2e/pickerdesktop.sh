@@ -85,20 +85,32 @@ covers() {
 }
 
 # Left click on device pixel (x, y) of the snapshot; then copies the picked
-# colour as HTML until the clipboard holds the expected text (a menu opened
-# too slowly is opened again). Prints what the clipboard last held.
+# colour as HTML through the Edit menu until the clipboard holds the
+# expected text (a menu opened too slowly is opened again). Prints what the
+# clipboard last held.
 pick_at() {
-    local x=$1 y=$2 want=$3 attempt
+    local x=$1 y=$2 want=$3 attempt n
     xdotool mousemove "$x" "$y" click 1
-    for attempt in 1 2 3; do
-        menu e t
-        if wait_for sh -c "[ \"\$(timeout 5 xclip -o -selection clipboard 2>/dev/null)\" = '$want' ]"; then
-            echo "$want"
-            return 0
-        fi
+    for attempt in 1 2 3 4 5; do
+        [ "$attempt" -gt 2 ] && xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1
+        xdotool key alt+e
+        sleep 0.15
+        xdotool key t
+        for n in $(seq 15); do
+            [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" = "$want" ] && echo "$want" && return 0
+            sleep 0.1
+        done
         xdotool key Escape Escape
     done
     clipboard
+}
+
+# HTML colours of many pixels of a screenshot, one line each: screen_colours FILE X,Y ...
+screen_colours() {
+    local file=$1 format= p
+    shift
+    for p in "$@"; do format+="#%[hex:p{$p}]\n"; done
+    convert "$file" -format "$format" info: | cut -c1-7
 }
 
 # The eyedropper at one scale ("factor 1.5", "xft 192"), on a desktop whose
@@ -138,6 +150,7 @@ check_scaled_picking() {
     # Every quadrant of the frozen screen, pixel for pixel where no window lies on it.
     import -window root "$E2E_TMP/shot.png"
     if [ "$variant" = "factor 2" ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_scale2.png" 2>/dev/null || true; fi
+    local seen_points=() want=() colours i
     for qx in 0 1; do
         for qy in 0 1; do
             seen=0
@@ -147,16 +160,21 @@ check_scaled_picking() {
                     y=$((qy * h / 2 + fy))
                     covers "$MAIN_WID" "$x" "$y" && continue
                     covers "$banner" "$x" "$y" && continue
-                    got="$(screen_colour "$E2E_TMP/shot.png" "$x" "$y")"
-                    [ "$got" = "$(expected_colour "$x" "$y")" ] ||
-                        fail "$variant: snapshot shows $got at ($x,$y), not $(expected_colour "$x" "$y")"
+                    seen_points+=("$x,$y")
+                    want+=("$(expected_colour "$x" "$y")")
                     seen=$((seen + 1))
                 done
             done
             [ "$seen" -ge 5 ] || fail "$variant: only $seen points seen in quadrant $qx,$qy"
         done
     done
+    mapfile -t colours < <(screen_colours "$E2E_TMP/shot.png" "${seen_points[@]}")
+    for i in "${!seen_points[@]}"; do
+        [ "${colours[i]}" = "${want[i]}" ] ||
+            fail "$variant: snapshot shows ${colours[i]} at (${seen_points[i]}), not ${want[i]}"
+    done
 
+    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
     picked=0
     for p in "${points[@]}"; do
         x=${p%,*}
