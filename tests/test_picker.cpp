@@ -247,6 +247,10 @@ private slots:
         f->mnuEditScreenCopy->trigger();
         f->mnuVisibleWndFront->trigger();
         QCOMPARE(f->frontWndOn, 0);
+        QVERIFY(!f->mnuVisibleWndFront->isChecked());
+        QVERIFY(OnTop(f));
+        Press(Qt::LeftButton, QPoint(9, 9));
+        QVERIFY(OnTop(f));
         f->mnuEditScreenCopy->trigger();
         QVERIFY(!OnTop(f));
         QVERIFY(!f->spbToolFrontWnd->isChecked());
