@@ -6,6 +6,7 @@
 #include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
+#include "platform/desktop.h"
 #include "platform/screencapture.h"
 #include "platform/windowlayer.h"
 #include "widgets/timage.h"
@@ -115,7 +116,7 @@ void TForm2::FormShow(QObject*)
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 0, 0);
+    const QRect desktop = SnapshotDesktop(screen);
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);

@@ -72,32 +72,36 @@ wait_for not_above "$id" || fail "still on top after picking with keep-on-top of
 [ "$(outer_geometry "$id")" = "$place" ] || fail "moved from $place to $(outer_geometry "$id")"
 echo "picker window: ok (one window $id, $place, on all desktops)"
 
-# Two monitors side by side on one X screen.
-start_session 3200 1000
-xrandr --setmonitor LEFT 1600/423x1000/265+0+0 screen >/dev/null
-xrandr --setmonitor RIGHT 1600/423x1000/265+1600+0 none >/dev/null
-position_desktop 3200 1000
-start_tesmar "$binary"
-start_picking
-xsetroot -solid '#000000'
-sleep 0.3
-read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
-[ "$sx $sy $sw $sh" = "0 0 3200 1000" ] || fail "two monitors: snapshot window at $sx $sy $sw $sh"
-read -r bx by bw bh <<<"$(client_geometry "$(banner_window)")"
-[ "$bx $by" = "1352 968" ] || fail "two monitors: banner at $bx $by, not in the primary monitor's corner"
-import -window root "$E2E_TMP/shot.png"
-cp "$E2E_TMP/shot.png" "$shots/e2e_picker_two_monitors.png" 2>/dev/null || true
-for p in 5,5 1601,3 2500,500 3199,999 1700,990; do
-    x=${p%,*}
-    y=${p#*,}
-    [ "$(screen_colour "$E2E_TMP/shot.png" "$x" "$y")" = "$(expected_colour "$x" "$y")" ] ||
-        fail "two monitors: the snapshot shows $(screen_colour "$E2E_TMP/shot.png" "$x" "$y") at ($x,$y)"
+# Two monitors side by side on one X screen, at scale 1 and 2.
+for scale in 1 2; do
+    start_session 3200 1000
+    xrandr --setmonitor LEFT 1600/423x1000/265+0+0 screen >/dev/null
+    xrandr --setmonitor RIGHT 1600/423x1000/265+1600+0 none >/dev/null
+    position_desktop 3200 1000
+    start_tesmar_scaled "$binary" factor "$scale"
+    start_picking
+    xsetroot -solid '#000000'
+    sleep 0.3
+    read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
+    [ "$sx $sy $sw $sh" = "0 0 3200 1000" ] || fail "two monitors, scale $scale: snapshot window at $sx $sy $sw $sh"
+    read -r bx by bw bh <<<"$(client_geometry "$(banner_window)")"
+    [ "$bx $by" = "$((1600 - 248 * scale)) $((1000 - 32 * scale))" ] ||
+        fail "two monitors, scale $scale: banner at $bx $by, not in the primary monitor's corner"
+    import -window root "$E2E_TMP/shot.png"
+    if [ "$scale" = 1 ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_two_monitors.png" 2>/dev/null || true; fi
+    points=(5,5 1601,3 2500,500 3199,999 1700,990)
+    mapfile -t colours < <(screen_colours "$E2E_TMP/shot.png" "${points[@]}")
+    for i in "${!points[@]}"; do
+        [ "${colours[i]}" = "$(expected_colour ${points[i]/,/ })" ] ||
+            fail "two monitors, scale $scale: the snapshot shows ${colours[i]} at (${points[i]})"
+    done
+    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
+    for p in 2401,555 1600,0 3199,999 1601,3; do
+        x=${p%,*}
+        y=${p#*,}
+        got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")")"
+        [ "$got" = "$(expected_colour "$x" "$y")" ] || fail "two monitors, scale $scale: a click on ($x,$y) picked $got"
+    done
+    end_picking 2000 100
+    echo "picker two monitors, scale $scale: ok"
 done
-for p in 2401,555 1600,0 3199,999; do
-    x=${p%,*}
-    y=${p#*,}
-    got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")")"
-    [ "$got" = "$(expected_colour "$x" "$y")" ] || fail "two monitors: a click on ($x,$y) picked $got"
-done
-end_picking 2000 100
-echo "picker two monitors: ok"
