@@ -14,10 +14,7 @@ using namespace std::string_literals;
 
 namespace {
 
-QString ShippedList()
-{
-    return QStringLiteral(TESMAR_SOURCE_DATA_DIR "/colorcode.dat");
-}
+QString ShippedList() { return QStringLiteral(TESMAR_SOURCE_DATA_DIR "/colorcode.dat"); }
 
 std::string Lines(int count)
 {
