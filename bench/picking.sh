@@ -6,11 +6,11 @@ set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
-trap stop_display EXIT
+trap cleanup_display EXIT
 cd "$build" # the program's data files are beside it there
 for size in "1920 1080" "3840 2160"; do
     set -- $size
-    start_display 94 "$1" "$2"
+    start_display "$1" "$2"
     filter='.'
     [ "$1" = 3840 ] && filter='Grab|Eyedropper'
     "$build/bench/bench_picking" --benchmark_filter="$filter" 2>&1 | grep -E 'hue bar|eyedropper|^[A-Z][A-Za-z]+/'
