@@ -91,7 +91,7 @@ for size in 1920x1080 1280x1024; do
     wait_for snapshot_window || fail "$size: no snapshot window the second time"
     end_picking_at 30 30 "second"
     wait_for main_on_top || fail "$size: keep-on-top lost after picking"
-    wait_for main_in_place || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
+    wait_for main_in_place || fail "$size: main window moved (picking with keep-on-top on) from $place to $(outer_geometry "$MAIN_WID")"
 
     # Keep-on-top off again, and once more picking: back among ordinary windows, in the same place.
     menu v f
@@ -99,7 +99,7 @@ for size in 1920x1080 1280x1024; do
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window the third time"
     end_picking_at 30 30 "third"
-    wait_for main_in_place || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
+    wait_for main_in_place || fail "$size: main window moved (picking after keep-on-top was switched off) from $place to $(outer_geometry "$MAIN_WID")"
     wait_for main_not_on_top || fail "$size: on top after keep-on-top was switched off"
     menu e d
     wait_for_clipboard 5649426 # the colour number counts blue highest

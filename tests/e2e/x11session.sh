@@ -95,7 +95,8 @@ start_tesmar() {
         QT_LOGGING_RULES='tesmar.palette.debug=false' "$binary" >"$E2E_TMP/tesmar.log" 2>&1 &
     TESMAR_PID=$!
     E2E_PIDS+=("$TESMAR_PID")
-    wait_for main_window || fail "main window did not appear"
+    # Starting takes longest on a loaded machine (and under the sanitizers).
+    E2E_WAIT=$((E2E_WAIT * 3)) wait_for main_window || fail "main window did not appear"
     MAIN_WID="$(main_window)"
     activate "$MAIN_WID"
 }
