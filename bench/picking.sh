@@ -7,12 +7,12 @@ set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
-trap stop_display EXIT
+trap cleanup_display EXIT
 cd "$build" # the program's data files are beside it there
 for size in "1920 1080" "3840 2160" "7680 4320"; do
     for scale in 1 2; do
         set -- $size
-        start_display 94 "$1" "$2"
+        start_display "$1" "$2"
         export QT_SCALE_FACTOR=$scale
         filter='Grab|Shm|Memory|Eyedropper'
         [ "$1" = 1920 ] && [ "$scale" = 1 ] && filter='.'
