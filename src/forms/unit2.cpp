@@ -101,8 +101,8 @@ void TForm2::FormShow(QObject*)
 {
     // What the desktop keeps for the main window and drops when it is hidden
     // (its place, "on all desktops"), handed back before it is shown again.
-    const QPoint mainPlace = Form1->pos();
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
+    const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
     Form1->hide();
     QCoreApplication::processEvents();
     // 100 ms for the screen to settle. The previous snapshot is let go

@@ -10,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -103,9 +104,19 @@ DesktopPlacement SaveDesktopPlacement(QWindow* window)
         placement.desktop = desktop->front();
     }
     placement.states = x11::Property32(id, x11::Atom("_NET_WM_STATE")).value_or(std::vector<std::uint32_t>{});
-    // Being hidden or focused is not something to ask for at the next mapping.
-    std::erase(placement.states, x11::Atom("_NET_WM_STATE_HIDDEN"));
-    std::erase(placement.states, x11::Atom("_NET_WM_STATE_FOCUSED"));
+    xcb_connection_t* c = x11::Connection();
+    if (xcb_translate_coordinates_reply_t* origin =
+            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, x11::Root(), 0, 0), nullptr)) {
+        // The frame's corner from what the X server and the window manager
+        // say now; the toolkit's own idea of the frame can be stale.
+        const auto frame = x11::Property32(id, x11::Atom("_NET_FRAME_EXTENTS"));
+        const bool framed = frame && frame->size() == 4;
+        const qreal ratio = window->devicePixelRatio();
+        const int left = origin->dst_x - (framed ? static_cast<int>((*frame)[0]) : 0);
+        const int top = origin->dst_y - (framed ? static_cast<int>((*frame)[2]) : 0);
+        placement.framePosition = QPoint(qRound(left / ratio), qRound(top / ratio));
+        std::free(origin);
+    }
     return placement;
 }
 

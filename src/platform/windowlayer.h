@@ -2,7 +2,10 @@
 // a top-level window that a hide would make it forget.
 #pragma once
 
+#include <QPoint>
+
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QWindow;
@@ -22,6 +25,8 @@ struct DesktopPlacement {
     bool withDesktop = false;
     std::uint32_t desktop = 0;
     std::vector<std::uint32_t> states;
+    // Where the window's frame stands, in logical pixels, when known.
+    std::optional<QPoint> framePosition;
 };
 
 // Taken while the window is shown, before it is hidden.

@@ -22,8 +22,8 @@ stacking_index() {
     echo -1
 }
 end_picking() {
-    xdotool mousemove "$1" "$2" click 3
-    wait_for no_snapshot_window || fail "right click did not end picking"
+    click_at "$1" "$2" 3
+    wait_until_not snapshot_window || fail "right click did not end picking"
 }
 
 start_session 1600 1000
@@ -31,6 +31,7 @@ xsetroot -solid '#123456'
 start_tesmar "$binary"
 id="$MAIN_WID"
 place="$(outer_geometry "$id")"
+in_place() { [ "$(outer_geometry "$id")" = "$place" ]; }
 xdotool set_desktop_for_window "$id" -1
 wait_for sh -c "[ \"\$(xprop -id $id _NET_WM_DESKTOP | sed 's/.*= //')\" = 4294967295 ]" ||
     fail "could not put the main window on all desktops"
@@ -42,14 +43,14 @@ for round in 1 2 3; do
         fail "round $round: keep-on-top not switched"
     start_picking
     above "$id" || fail "round $round: main window not on top while picking"
-    xdotool mousemove 30 30 click 1
+    click_at 30 30
     end_picking 30 30
     if [ $((round % 2)) = 1 ]; then wait_for above "$id"; else wait_for not_above "$id"; fi ||
         fail "round $round: the layer after picking does not follow keep-on-top"
     xwininfo -id "$id" | grep -q IsViewable || fail "round $round: window $id is gone or hidden"
-    [ "$(xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^Tesmar$')" = "$id" ] ||
+    [ "$(main_window)" = "$id" ] ||
         fail "round $round: the main window is not $id any more"
-    [ "$(outer_geometry "$id")" = "$place" ] || fail "round $round: moved from $place to $(outer_geometry "$id")"
+    wait_for in_place || fail "round $round: moved from $place to $(outer_geometry "$id")"
     [ "$(desktop_of "$id")" = 4294967295 ] || fail "round $round: no longer on all desktops ($(desktop_of "$id"))"
 done
 
@@ -58,7 +59,7 @@ done
 start_picking
 snap="$(snapshot_window)"
 menu v f
-xdotool mousemove 30 30 click 1
+click_at 30 30
 sleep 0.5 # time for a wrong restack to show; nothing should change
 above "$id" || fail "keep-on-top switched off during picking took the window out of the upper layer"
 [ "$(stacking_index "$snap")" -lt "$(stacking_index "$id")" ] || fail "the snapshot covers the main window"
@@ -69,7 +70,7 @@ read -r mx my mw mh <<<"$(client_geometry "$id")"
 [ "$(screen_colour "$E2E_TMP/shot.png" 5 5)" = "#123456" ] || fail "the snapshot is not shown"
 end_picking 30 30
 wait_for not_above "$id" || fail "still on top after picking with keep-on-top off"
-[ "$(outer_geometry "$id")" = "$place" ] || fail "moved from $place to $(outer_geometry "$id")"
+wait_for in_place || fail "moved from $place to $(outer_geometry "$id")"
 echo "picker window: ok (one window $id, $place, on all desktops)"
 
 # Two monitors side by side on one X screen, at scale 1 and 2.
@@ -81,12 +82,10 @@ for scale in 1 2; do
     start_tesmar_scaled "$binary" factor "$scale"
     start_picking
     xsetroot -solid '#000000'
-    sleep 0.3
     read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
     [ "$sx $sy $sw $sh" = "0 0 3200 1000" ] || fail "two monitors, scale $scale: snapshot window at $sx $sy $sw $sh"
-    read -r bx by bw bh <<<"$(client_geometry "$(banner_window)")"
-    [ "$bx $by" = "$((1600 - 248 * scale)) $((1000 - 32 * scale))" ] ||
-        fail "two monitors, scale $scale: banner at $bx $by, not in the primary monitor's corner"
+    wait_for banner_in_corner 1600 1000 ||
+        fail "two monitors, scale $scale: banner at $(client_geometry "$(banner_window)"), not in the primary monitor's corner"
     import -window root "$E2E_TMP/shot.png"
     if [ "$scale" = 1 ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_two_monitors.png" 2>/dev/null || true; fi
     points=(5,5 1601,3 2500,500 3199,999 1700,990)
@@ -95,7 +94,7 @@ for scale in 1 2; do
         [ "${colours[i]}" = "$(expected_colour ${points[i]/,/ })" ] ||
             fail "two monitors, scale $scale: the snapshot shows ${colours[i]} at (${points[i]})"
     done
-    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
+    activate "$MAIN_WID"
     for p in 2401,555 1600,0 3199,999 1601,3; do
         x=${p%,*}
         y=${p#*,}

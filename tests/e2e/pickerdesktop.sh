@@ -48,14 +48,12 @@ start_tesmar_scaled() {
     env -u QT_SCALE_FACTOR -u QT_FONT_DPI -u QT_ENABLE_HIGHDPI_SCALING "${env[@]}" "$binary" >"$E2E_TMP/tesmar.log" 2>&1 &
     TESMAR_PID=$!
     E2E_PIDS+=("$TESMAR_PID")
-    wait_for main_window || fail "main window did not appear"
+    E2E_WAIT=$((E2E_WAIT * 3)) wait_for main_window || fail "main window did not appear"
     MAIN_WID="$(main_window)"
-    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
-    sleep 0.3
+    activate "$MAIN_WID"
 }
 
 snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^画面のハードコピー' | head -n1 | grep .; }
-no_snapshot_window() { ! snapshot_window; }
 
 # Starts picking from the Edit menu and waits for the frozen screen.
 start_picking() {
@@ -77,6 +75,13 @@ banner_window() {
     return 1
 }
 
+# True when the banner's bottom right corner is at (x, y), exclusive.
+banner_in_corner() {
+    local bx by bw bh
+    read -r bx by bw bh <<<"$(client_geometry "$(banner_window)")"
+    [ $((bx + bw)) = "$1" ] && [ $((by + bh)) = "$2" ]
+}
+
 # True when (x, y) lies in the window's outer frame, with a margin.
 covers() {
     local gx gy gw gh
@@ -84,24 +89,13 @@ covers() {
     [ "$2" -ge $((gx - 2)) ] && [ "$2" -lt $((gx + gw + 2)) ] && [ "$3" -ge $((gy - 2)) ] && [ "$3" -lt $((gy + gh + 2)) ]
 }
 
-# Left click on device pixel (x, y) of the snapshot; then copies the picked
-# colour as HTML through the Edit menu until the clipboard holds the
-# expected text (a menu opened too slowly is opened again). Prints what the
-# clipboard last held.
+# Left click on device pixel (x, y) of the snapshot, then the picked colour
+# copied as HTML through the Edit menu; prints the clipboard once it holds
+# the expected text, or what it holds after the wait.
 pick_at() {
-    local x=$1 y=$2 want=$3 attempt n
-    xdotool mousemove "$x" "$y" click 1
-    for attempt in 1 2 3 4 5; do
-        [ "$attempt" -gt 2 ] && xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1
-        xdotool key alt+e
-        sleep 0.15
-        xdotool key t
-        for n in $(seq 15); do
-            [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" = "$want" ] && echo "$want" && return 0
-            sleep 0.1
-        done
-        xdotool key Escape Escape
-    done
+    click_at "$1" "$2"
+    menu e t
+    wait_for clipboard_is "$3" || true
     clipboard
 }
 
@@ -133,19 +127,20 @@ check_scaled_picking() {
     start_picking
     # The real screen changes; the snapshot stays.
     xsetroot -solid '#000000'
-    sleep 0.3
 
     # The banner out of the way, dragged by its text to the top of the screen,
     # so that the bottom right corner can be picked as well.
+    wait_for banner_in_corner "$w" "$h" || fail "$variant: banner not in the bottom right corner"
     banner="$(banner_window)"
     read -r bx by bw bh <<<"$(client_geometry "$banner")"
+    # (The pauses give the window manager time to take the pointer over.)
     xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) mousedown 1
     sleep 0.2
     xdotool mousemove $((bx + bw / 2 - 100)) $((by + bh / 2 - 300))
     sleep 0.2
     xdotool mousemove $((bx + bw / 2 - 200)) $((by + bh / 2 - 600)) mouseup 1
-    wait_for sh -c "! xwininfo -id $banner | grep -q 'Absolute upper-left Y: *$by\$'" || fail "$variant: banner not moved"
-    sleep 0.3
+    banner_raised() { [ "$(client_geometry "$banner" | cut -d' ' -f2)" -le $((by - 550)) ]; }
+    wait_for banner_raised || fail "$variant: banner not moved"
 
     # Every quadrant of the frozen screen, pixel for pixel where no window lies on it.
     import -window root "$E2E_TMP/shot.png"
@@ -174,7 +169,7 @@ check_scaled_picking() {
             fail "$variant: snapshot shows ${colours[i]} at (${seen_points[i]}), not ${want[i]}"
     done
 
-    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
+    activate "$MAIN_WID"
     picked=0
     for p in "${points[@]}"; do
         x=${p%,*}
@@ -188,7 +183,7 @@ check_scaled_picking() {
     done
     [ "$picked" -ge 20 ] || fail "$variant: only $picked points could be picked"
 
-    xdotool mousemove 640 5 click 3
-    wait_for no_snapshot_window || fail "$variant: right click did not end picking"
+    click_at 640 5 3
+    wait_until_not snapshot_window || fail "$variant: right click did not end picking"
     echo "picker scaled, $variant: ok ($picked picks)"
 }
