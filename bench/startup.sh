@@ -9,8 +9,8 @@ runs="${2:-10}"
 idle="${3:-10}"
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
-start_display 93 1920 1080
-trap stop_display EXIT
+trap cleanup_display EXIT
+start_display 1920 1080
 launch="$build/bench/bench_launch"
 declare -A visible rss cpu
 for program in tesmar minimal; do visible[$program]=""; rss[$program]=""; cpu[$program]=""; done

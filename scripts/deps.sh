@@ -4,13 +4,14 @@
 # tools the test suite drives (Xvfb, openbox, xclip, lintian, ...).
 set -euo pipefail
 what="${1:-run}"
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
+          fonts-ipafont-gothic qt6-translations-l10n)
 if [ "$what" = package ] || [ "$what" = test ]; then
   packages+=(dpkg-dev file)
 fi
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream lintian man-db valgrind libbenchmark-dev)
+             desktop-file-utils appstream lintian man-db valgrind libbenchmark-dev python3)
 fi
 missing=()
 for p in "${packages[@]}"; do

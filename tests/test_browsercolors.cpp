@@ -14,16 +14,13 @@ using namespace std::string_literals;
 
 namespace {
 
-QString ShippedList()
-{
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/colorcode.dat"));
-}
+QString ShippedList() { return QStringLiteral(TESMAR_SOURCE_DATA_DIR "/colorcode.dat"); }
 
 std::string Lines(int count)
 {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += "C" + std::to_string(i) + " 0102" + (i < 16 ? "0" : "") + QString::number(i, 16).toStdString() + "\n";
+        text += QStringLiteral("C%1 0102%2\n").arg(i).arg(i, 2, 16, QLatin1Char('0')).toStdString();
     return text;
 }
 

@@ -2,6 +2,7 @@
 // snapshot window and banner, and what a pick reads.
 #include "support/testsupport.h"
 
+#include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit2.h"
 #include "forms/unit3.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -161,14 +163,52 @@ private slots:
         f->spbToolPixGetClick(f->spbToolPixGet);
     }
 
+    void scaledDisplayPicksTheDevicePixelUnderThePointer_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (qreal scale : {1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("%g", scale) << scale;
+    }
     void scaledDisplayPicksTheDevicePixelUnderThePointer()
     {
-        ratio = 2;
+        QFETCH(qreal, scale);
+        ratio = scale;
         f->mnuEditScreenCopy->trigger();
-        Press(Qt::LeftButton, QPoint(60, 70));
-        QCOMPARE(f->currentColor, MakeColor(120, 140, 7));
-        Release(Qt::LeftButton, QPoint(60, 70));
+        const QSize logical = Form2->imgMain->size();
+        const QSize device = Form2->imgMain->Picture().size();
+        // The pointer on a device pixel is reported at its fractional logical
+        // position; odd pixels and the last ones included.
+        for (QPoint d : {QPoint(101, 101), QPoint(120, 141), QPoint(0, 0), QPoint(7, 3),
+                         QPoint(device.width() - 1, device.height() - 1)}) {
+            const QPointF at(d.x() / scale, d.y() / scale);
+            QMouseEvent press(QEvent::MouseButtonPress, at, Form2->imgMain->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, {});
+            // The last pixels may reach the window rather than the image (the
+            // toolkit rounds half a pixel up, past the edge): both pick.
+            QApplication::sendEvent(d.x() % 2 ? static_cast<QWidget*>(Form2) : Form2->imgMain, &press);
+            QCOMPARE(f->currentColor, MakeColor(d.x() % 256, d.y() % 256, 7));
+            Release(Qt::LeftButton, at.toPoint());
+        }
+        // The snapshot fills the window: its far corner shows the picture's far corner.
+        const QImage shown = Form2->imgMain->grab().toImage();
+        const QRgb corner = shown.pixel(logical.width() - 1, logical.height() - 1);
+        QVERIFY2(qBlue(corner) == 7, qPrintable(QString::number(corner, 16)));
         f->mnuEditScreenCopy->trigger();
+    }
+
+    void eyedropperCursorDrawnInWholeDevicePixels()
+    {
+        // At every ratio: the drawing in blocks of whole device pixels, the
+        // hot spot on the start of the tip's block, and the tip drawn there.
+        for (qreal r : {1.0, 1.5, 2.0, 3.0}) {
+            const QCursor cursor = SpoiteCursor(r);
+            const int factor = r > 1 ? (r > 2 ? 3 : 2) : 1;
+            const QImage drawing = cursor.pixmap().toImage();
+            QCOMPARE(drawing.size(), QSize(32, 32) * factor);
+            QCOMPARE(cursor.hotSpot(), QPoint(1, 14) * factor);
+            QCOMPARE(qAlpha(drawing.pixel(cursor.hotSpot())), 255);
+            QCOMPARE(drawing.pixel(cursor.hotSpot() + QPoint(factor - 1, factor - 1)), drawing.pixel(cursor.hotSpot()));
+        }
     }
 
     void eachStartTakesANewSnapshot()
@@ -207,6 +247,10 @@ private slots:
         f->mnuEditScreenCopy->trigger();
         f->mnuVisibleWndFront->trigger();
         QCOMPARE(f->frontWndOn, 0);
+        QVERIFY(!f->mnuVisibleWndFront->isChecked());
+        QVERIFY(OnTop(f));
+        Press(Qt::LeftButton, QPoint(9, 9));
+        QVERIFY(OnTop(f));
         f->mnuEditScreenCopy->trigger();
         QVERIFY(!OnTop(f));
         QVERIFY(!f->spbToolFrontWnd->isChecked());

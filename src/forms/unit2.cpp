@@ -2,20 +2,27 @@
 
 #include "app/application.h"
 #include "core/mfunc.h"
+#include "core/pickmap.h"
+#include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
+#include "platform/desktop.h"
+#include "platform/screencapture.h"
+#include "platform/windowlayer.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
 #include <QToolButton>
 
-#include <cmath>
+#include <algorithm>
 
 TForm2* Form2 = nullptr;
 
@@ -27,13 +34,16 @@ ScreenGrabber& Grabber()
     return grabber;
 }
 
-QImage GrabScreen(QScreen* screen)
+// Every monitor as it is now, in device pixels.
+QImage GrabScreen(QScreen* screen, const QRect& desktop)
 {
     if (Grabber())
         return Grabber()(screen);
-    if (screen == nullptr)
-        return {};
-    return screen->grabWindow(0).toImage();
+    static const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
+    CaptureResult result = capture->Capture(desktop);
+    if (!result.failure.isEmpty())
+        qWarning("%s", qUtf8Printable(result.failure));
+    return std::move(result.image);
 }
 
 } // namespace
@@ -50,9 +60,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setFont(TesmarFont(12));
     imgMain = new TImage(this);
     imgMain->move(0, 0);
-    connect(imgMain, &TImage::mouseDown, this,
-            [this](Qt::MouseButton b, int x, int y) { imgMainMouseDown(imgMain, b, x, y); });
-    connect(imgMain, &TImage::mouseMove, this, [this](int x, int y) { imgMainMouseMove(imgMain, x, y); });
+    connect(imgMain, &TImage::pointerDown, this,
+            [this](Qt::MouseButton b, QPointF p) { imgMainMouseDown(imgMain, b, p.x(), p.y()); });
+    connect(imgMain, &TImage::pointerMove, this, [this](QPointF p) { imgMainMouseMove(imgMain, p.x(), p.y()); });
     connect(imgMain, &TImage::mouseUp, this,
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
 }
@@ -71,38 +81,66 @@ void TForm2::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+// On a scaled screen the pointer over the last device pixel of a row lies
+// half a logical pixel from the edge; Qt 6.4 finds the widget under it from
+// the rounded position, just outside the image, and hands the event to the
+// window. It belongs to the image all the same.
+void TForm2::PassToImage(QMouseEvent* event)
+{
+    QMouseEvent passed(event->type(), imgMain->mapFrom(this, event->position()), event->scenePosition(),
+                       event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+    QCoreApplication::sendEvent(imgMain, &passed);
+}
+
+void TForm2::mousePressEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseDoubleClickEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseMoveEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseReleaseEvent(QMouseEvent* event) { PassToImage(event); }
+
 void TForm2::FormShow(QObject*)
 {
-    // Where the main window's frame stands. A window whose keep-on-top hint
-    // changed since it was last shown gets a new native window when it is
-    // shown again; placed by its frame corner, it opens where it was.
-    const QPoint mainPlace = Form1->pos();
+    // What the desktop keeps for the main window and drops when it is hidden
+    // (its place, "on all desktops"), handed back before it is shown again.
+    const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
+    const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
     Form1->hide();
     QCoreApplication::processEvents();
-    QThread::msleep(100);
+    // 100 ms for the screen to settle. The previous snapshot is let go
+    // meanwhile (only one is ever held; giving back a large one takes a
+    // while), and the wait is only what is left of the 100 ms.
+    QElapsedTimer waited;
+    waited.start();
+    imgMain->SetPictureSize(0, 0);
+    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
 
+    // The snapshot covers every monitor; the primary one says where the
+    // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    const QRect desktop = SnapshotDesktop(screen);
     const int w = desktop.width();
     const int h = desktop.height();
-    setGeometry(desktop.left(), desktop.top(), w, h);
+    setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    QImage shot = GrabScreen(screen);
+    QImage shot = GrabScreen(screen, desktop);
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
     } else {
+        // The copy holds device pixels; shown at the desktop's scale, each
+        // of them lands on its own device pixel and the copy fills the screen.
+        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, devicePixelRatioF());
+        shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot);
     }
+    imgMain->resize(w, h);
 
     Form1->windowHandle()->setFramePosition(mainPlace);
+    RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
     Form3->show();
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
-    const QPixmap spoite(QStringLiteral(":/cursors/SPOITE.png"));
-    if (!spoite.isNull())
-        imgMain->setCursor(QCursor(spoite, 1, 14));
+    imgMain->setCursor(SpoiteCursor(devicePixelRatioF()));
 }
 
 void TForm2::FormClose(QObject*)
@@ -115,19 +153,19 @@ void TForm2::FormClose(QObject*)
     Form3->close();
 }
 
-void TForm2::PickAt(int x, int y)
+void TForm2::PickAt(double x, double y)
 {
-    // The picture holds device pixels; on a scaled display one logical pixel
-    // covers several of them, and the pointer's hot spot is the first.
-    const double ratio = imgMain->Picture().devicePixelRatio();
-    const int px = static_cast<int>(std::floor(x * ratio));
-    const int py = static_cast<int>(std::floor(y * ratio));
-    Form1->currentColor = imgMain->Pixel(px, py);
+    // The picture holds device pixels; the pointer's fractional logical
+    // position says which one lies under the hot spot.
+    const QImage& picture = imgMain->Picture();
+    const PicturePoint p = PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(), imgMain->height(),
+                                          devicePixelRatioF());
+    Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();
 }
 
-void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, int x, int y)
+void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, double x, double y)
 {
     if (button == Qt::LeftButton) {
         PickAt(x, y);
@@ -140,7 +178,7 @@ void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, int x, int y)
     }
 }
 
-void TForm2::imgMainMouseMove(QObject*, int x, int y)
+void TForm2::imgMainMouseMove(QObject*, double x, double y)
 {
     if (imgMainDown == 1)
         PickAt(x, y);

@@ -21,16 +21,23 @@ public:
 
     void FormShow(QObject* sender);
     void FormClose(QObject* sender);
-    void imgMainMouseDown(QObject* sender, Qt::MouseButton button, int x, int y);
-    void imgMainMouseMove(QObject* sender, int x, int y);
+    // x and y: the pointer's logical position on the snapshot, with its
+    // fraction, which on a scaled screen tells the device pixels apart.
+    void imgMainMouseDown(QObject* sender, Qt::MouseButton button, double x, double y);
+    void imgMainMouseMove(QObject* sender, double x, double y);
     void imgMainMouseUp(QObject* sender, Qt::MouseButton button, int x, int y);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void PickAt(int x, int y);
+    void PickAt(double x, double y);
+    void PassToImage(QMouseEvent* event);
 };
 
 extern TForm2* Form2;

@@ -8,12 +8,13 @@ start_session 1280 1024
 start_tesmar "$binary"
 
 menu e d
+wait_for_clipboard 16777215
 [ "$(clipboard | od -An -c | tr -s ' ')" = "$(printf '16777215' | od -An -c | tr -s ' ')" ] ||
-    fail "decimal copy gave '$(clipboard)'"
+    fail "decimal copy gave '$(clipboard)' with a line end"
 menu e h
-[ "$(clipboard)" = "0xffffff" ] || fail "hexadecimal copy gave '$(clipboard)'"
+wait_for_clipboard 0xffffff
 menu e t
-[ "$(clipboard)" = "#FFFFFF" ] || fail "HTML copy gave '$(clipboard)'"
+wait_for_clipboard "#FFFFFF"
 # No line end: the byte count is the text's own.
 [ "$(clipboard | wc -c)" -eq 7 ] || fail "HTML copy is not 7 bytes"
 echo "clipboard: ok"

@@ -8,7 +8,45 @@ source "$(dirname "$0")/x11session.sh"
 binary=$1
 shots="${2:-.}"
 
-snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^画面のハードコピー' | head -n1 | grep .; }
+snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^画面のハードコピー$' | head -n1 | grep .; }
+on_top() { net_wm_state "$1" | grep -q _NET_WM_STATE_ABOVE; }
+main_on_top() { MAIN_WID="$(main_window)" && on_top "$MAIN_WID"; }
+main_not_on_top() { MAIN_WID="$(main_window)" && ! on_top "$MAIN_WID"; }
+# Hiding and showing a window whose keep-on-top hint changed gives it a new
+# native window: the main window is looked up again each time.
+main_in_place() { MAIN_WID="$(main_window)" && [ "$(outer_geometry "$MAIN_WID")" = "$place" ]; }
+snapshot_at() { [ "$(client_geometry "$snap")" = "0 0 $w $h" ]; }
+banner_at() { [ "$(client_geometry "$banner")" = "$((w - 248)) $((h - 32)) 248 32" ]; }
+
+# Bottom to top: the snapshot lies under both the main window and the banner.
+stacked_below() {
+    local stacking i=0 id snap_at=-1 main_at=-1 banner_at=-1
+    stacking="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')"
+    for id in $stacking; do
+        [ $((id)) -eq $((snap)) ] && snap_at=$i
+        [ $((id)) -eq $((MAIN_WID)) ] && main_at=$i
+        [ $((id)) -eq $((banner)) ] && banner_at=$i
+        i=$((i + 1))
+    done
+    [ "$snap_at" -ge 0 ] && [ "$snap_at" -lt "$main_at" ] && [ "$snap_at" -lt "$banner_at" ]
+}
+
+# On the screen itself: the frozen root colour in the corner, and the main
+# window's and the banner's pixels that are not the snapshot's.
+screen_shows_all() {
+    import -window root "$E2E_TMP/shot.png" || return 1
+    local mx my mw mh
+    read -r mx my mw mh <<<"$(client_geometry "$MAIN_WID")"
+    pixel() { convert "$E2E_TMP/shot.png" -format '%[hex:p{'"$1"','"$2"'}]' info: | cut -c1-6; }
+    [ "$(pixel 5 5)" = 123456 ] && [ "$(pixel $((mx + mw / 2)) $((my + mh / 2)))" != 123456 ] &&
+        [ "$(pixel $((w - 248 + 20)) $((h - 32 + 16)))" != 123456 ]
+}
+
+# Picking ends on a right click on the snapshot.
+end_picking_at() {
+    click_at "$1" "$2" 3
+    wait_until_not snapshot_window || fail "$size: right click did not end picking ($3)"
+}
 
 for size in 1920x1080 1280x1024; do
     w=${size%x*}
@@ -23,77 +61,48 @@ for size in 1920x1080 1280x1024; do
     wait_for window_of_size 248x32 || fail "$size: no banner"
     snap="$(snapshot_window)"
     banner="$(window_of_size 248x32)"
-    sleep 0.5
+    wait_for main_window || fail "$size: no main window while picking"
+    MAIN_WID="$(main_window)"
+    [ "$MAIN_WID" != "$banner" ] || fail "$size: the banner was taken for the main window"
 
-    read -r sx sy sw sh <<<"$(client_geometry "$snap")"
-    [ "$sx $sy $sw $sh" = "0 0 $w $h" ] || fail "$size: snapshot window at $sx $sy $sw $sh"
-    read -r bx by bw bh <<<"$(client_geometry "$banner")"
-    [ "$bx $by" = "$((w - 248)) $((h - 32))" ] || fail "$size: banner at $bx $by"
-    net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: main window not on top while picking"
-    net_wm_state "$banner" | grep -q _NET_WM_STATE_ABOVE || fail "$size: banner not on top"
-
-    # Bottom to top: the snapshot lies under both the main window and the banner.
-    stacking="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')"
-    pos() {
-        local i=0 id
-        for id in $stacking; do
-            [ $((id)) -eq $(($1)) ] && echo $i && return
-            i=$((i + 1))
-        done
-        echo -1
-    }
-    [ "$(pos "$snap")" -ge 0 ] || fail "$size: snapshot window not in the stacking list"
-    [ "$(pos "$snap")" -lt "$(pos "$MAIN_WID")" ] || fail "$size: snapshot covers the main window ($stacking)"
-    [ "$(pos "$snap")" -lt "$(pos "$banner")" ] || fail "$size: snapshot covers the banner ($stacking)"
-
-    # On the screen itself: the main window's and the banner's pixels are not the snapshot's.
-    import -window root "$E2E_TMP/shot.png"
+    wait_for snapshot_at || fail "$size: snapshot window at $(client_geometry "$snap")"
+    wait_for banner_at || fail "$size: banner at $(client_geometry "$banner")"
+    wait_for on_top "$MAIN_WID" || fail "$size: main window not on top while picking"
+    wait_for on_top "$banner" || fail "$size: banner not on top"
+    wait_for stacked_below ||
+        fail "$size: snapshot not under the main window and the banner ($(xprop -root _NET_CLIENT_LIST_STACKING))"
+    wait_for screen_shows_all || fail "$size: the screen does not show the frozen picture, the main window and the banner"
     [ "$size" = 1920x1080 ] && cp "$E2E_TMP/shot.png" "$shots/e2e_picker_screen.png" 2>/dev/null || true
-    read -r mx my mw mh <<<"$(client_geometry "$MAIN_WID")"
-    pixel() { convert "$E2E_TMP/shot.png" -format '%[hex:p{'"$1"','"$2"'}]' info: | cut -c1-6; }
-    [ "$(pixel 5 5)" = 123456 ] || fail "$size: frozen screen shows $(pixel 5 5)"
-    [ "$(pixel $((mx + mw / 2)) $((my + mh / 2)))" != 123456 ] || fail "$size: main window not visible"
-    [ "$(pixel $((bx + 20)) $((by + 16)))" != 123456 ] || fail "$size: banner not visible"
 
     # The real screen changes; the snapshot does not.
     xsetroot -solid '#abcdef'
-    xdotool mousemove 7 9 click 1
-    sleep 0.3
-    xdotool mousemove 12 14 click 3
-    wait_for sh -c "! xdotool search --all --onlyvisible --pid $TESMAR_PID --name '^画面のハードコピー'" ||
-        fail "$size: right click did not end picking"
-    sleep 0.3
-    ! net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: still on top after picking"
-    window_of_size 248x32 >/dev/null && fail "$size: banner still shown"
+    click_at 7 9 1
+    end_picking_at 12 14 "first"
+    wait_for main_not_on_top || fail "$size: still on top after picking"
+    wait_until_not window_of_size 248x32 || fail "$size: banner still shown"
     menu e t
-    [ "$(clipboard)" = "#123456" ] || fail "$size: picked '$(clipboard)', not #123456"
+    wait_for_clipboard "#123456"
+    main_not_on_top || fail "$size: on top again after picking"
 
     # With keep-on-top on, the window stays on top after picking.
     menu v f
+    wait_for main_on_top || fail "$size: keep-on-top did not set the main window on top"
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window the second time"
-    sleep 0.3
-    xdotool mousemove 30 30 click 3
-    wait_for sh -c "! xdotool search --all --onlyvisible --pid $TESMAR_PID --name '^画面のハードコピー'" ||
-        fail "$size: second right click did not end picking"
-    sleep 0.3
-    # Hiding and showing a window whose keep-on-top hint changed gives it a new
-    # native window: look the main window up again.
-    MAIN_WID="$(main_window)"
-    net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: keep-on-top lost after picking"
-    [ "$(outer_geometry "$MAIN_WID")" = "$place" ] || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
+    end_picking_at 30 30 "second"
+    wait_for main_on_top || fail "$size: keep-on-top lost after picking"
+    wait_for main_in_place || fail "$size: main window moved (picking with keep-on-top on) from $place to $(outer_geometry "$MAIN_WID")"
 
     # Keep-on-top off again, and once more picking: back among ordinary windows, in the same place.
     menu v f
+    wait_for main_not_on_top || fail "$size: keep-on-top did not end"
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window the third time"
-    sleep 0.3
-    xdotool mousemove 30 30 click 3
-    wait_for sh -c "! xdotool search --all --onlyvisible --pid $TESMAR_PID --name '^画面のハードコピー'" ||
-        fail "$size: third right click did not end picking"
-    sleep 0.3
-    MAIN_WID="$(main_window)"
-    ! net_wm_state "$MAIN_WID" | grep -q _NET_WM_STATE_ABOVE || fail "$size: on top after keep-on-top was switched off"
-    [ "$(outer_geometry "$MAIN_WID")" = "$place" ] || fail "$size: main window moved from $place to $(outer_geometry "$MAIN_WID")"
-    echo "picker $size: ok (banner $bx,$by)"
+    end_picking_at 30 30 "third"
+    wait_for main_in_place || fail "$size: main window moved (picking after keep-on-top was switched off) from $place to $(outer_geometry "$MAIN_WID")"
+    wait_for main_not_on_top || fail "$size: on top after keep-on-top was switched off"
+    menu e d
+    wait_for_clipboard 5649426 # the colour number counts blue highest
+    main_not_on_top || fail "$size: on top again after keep-on-top was switched off"
+    echo "picker $size: ok"
 done

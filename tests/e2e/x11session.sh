@@ -1,9 +1,26 @@
 # Shared by the end-to-end scripts: a private Xvfb display with openbox, the
-# program started on it, and clean-up of everything started here.
+# program started on it, input as a person gives it, and clean-up of
+# everything started here.
 # Usage: source it, then start_session WIDTH HEIGHT; start_tesmar BINARY.
+#
+# Input always goes through the X server's XTEST extension to whatever window
+# has the focus, as keyboard and mouse input does; nothing is sent to a window
+# directly. Windows are made active the way a task bar does it (a request to
+# the window manager), and every state is awaited by polling.
+#
+#   Finding windows:  main_window, tesmar_windows, window_of_size WxH,
+#                     popup_menu, is_active ID, active_window
+#   Input:            activate ID, send_keys KEY..., press_keys ID KEY...,
+#                     type_text TEXT, click_at X Y [BUTTON],
+#                     click_in ID X Y [BUTTON], drag X1 Y1 X2 Y2 [BUTTON],
+#                     menu MENU-KEY ITEM-KEY
+#   Reading state:    client_geometry ID, outer_geometry ID, net_wm_state ID,
+#                     clipboard, wait_for_clipboard TEXT, screen_pixel X Y
+#   Waiting:          wait_for CMD..., wait_until_not CMD... (E2E_WAIT seconds, 30 by default)
 
 E2E_PIDS=()
 E2E_TMP="$(mktemp -d)"
+E2E_WAIT="${E2E_WAIT:-30}"
 
 e2e_cleanup() {
     local i
@@ -19,17 +36,32 @@ trap 'e2e_cleanup; rm -rf "$E2E_TMP"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$E2E_TMP/tesmar.log" ]; then
+        echo "--- program output:" >&2
+        tail -n 40 "$E2E_TMP/tesmar.log" >&2
+    fi
     exit 1
 }
 
-# Waits up to about 10 s for a command to succeed.
+# Runs a command until it succeeds, for up to E2E_WAIT seconds of wall-clock
+# time (a loaded machine makes every try slower, not the limit shorter).
 wait_for() {
-    local n
-    for n in $(seq 100); do
+    local deadline=$((SECONDS + E2E_WAIT))
+    while :; do
         if "$@" >/dev/null 2>&1; then return 0; fi
-        sleep 0.1
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
     done
-    return 1
+}
+
+# Runs a command until it fails: for things that must go away.
+wait_until_not() {
+    local deadline=$((SECONDS + E2E_WAIT))
+    while :; do
+        if ! "$@" >/dev/null 2>&1; then return 0; fi
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
 }
 
 start_session() {
@@ -39,7 +71,7 @@ start_session() {
     # Xvfb picks a free display number itself and writes it to fd 3.
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -dpi 96 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
-    wait_for test -s "$E2E_TMP/display" || fail "Xvfb did not start"
+    wait_for test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
     wait_for xprop -root || fail "display $DISPLAY not reachable"
     # openbox now and then gives up at once on a display that has just come
@@ -63,18 +95,61 @@ start_tesmar() {
         QT_LOGGING_RULES='tesmar.palette.debug=false' "$binary" >"$E2E_TMP/tesmar.log" 2>&1 &
     TESMAR_PID=$!
     E2E_PIDS+=("$TESMAR_PID")
-    wait_for main_window || fail "main window did not appear"
+    # Starting takes longest on a loaded machine (and under the sanitizers).
+    E2E_WAIT=$((E2E_WAIT * 3)) wait_for main_window || fail "main window did not appear"
     MAIN_WID="$(main_window)"
-    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
-    sleep 0.3
+    activate "$MAIN_WID"
 }
 
-main_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^Tesmar$' | head -n1 | grep .; }
+# The program's visible top-level windows (openbox's frames around them are
+# other clients' windows and are left out).
+tesmar_windows() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --classname '^tesmar$' 2>/dev/null; }
+
+# The window's _NET_WM_WINDOW_TYPE atoms, separated by spaces.
+window_types() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/.*= //p' | tr -d ','; }
+
+override_redirect() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'; }
+
+accepts_focus() { xprop -id "$1" WM_HINTS 2>/dev/null | grep -q 'accepts input or input focus: True'; }
+
+# The main window, exactly: titled "Tesmar", an ordinary window that takes
+# the focus and is managed by the window manager. The banner carries the same
+# title while picking but is never focused; the menus carry it too but are
+# popups the window manager does not manage (and Qt does not always mark them
+# as menus). Prints the one window and fails when there is none or more than
+# one.
+main_window() {
+    local id found=()
+    for id in $(xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^Tesmar$' 2>/dev/null); do
+        [ "$(window_types "$id")" = _NET_WM_WINDOW_TYPE_NORMAL ] || continue
+        accepts_focus "$id" || continue
+        override_redirect "$id" && continue
+        found+=("$id")
+    done
+    [ ${#found[@]} -eq 1 ] || return 1
+    echo "${found[0]}"
+}
+
+# A menu of the program that is open: from the menu bar, a popup command or
+# a drop-down list. Popups are the windows the window manager does not
+# manage; tool tips are popups too but no menu.
+popup_menu() {
+    local id
+    for id in $(tesmar_windows); do
+        override_redirect "$id" || continue
+        case " $(window_types "$id") " in
+        *" _NET_WM_WINDOW_TYPE_TOOLTIP "*) continue ;;
+        esac
+        echo "$id"
+        return 0
+    done
+    return 1
+}
 
 # The program's visible window of the given client size, e.g. "248x32".
 window_of_size() {
     local id
-    for id in $(xdotool search --onlyvisible --pid "$TESMAR_PID" 2>/dev/null); do
+    for id in $(tesmar_windows); do
         if xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {exit !(w "x" h == "'"$1"'")}'; then
             echo "$id"
             return 0
@@ -99,13 +174,68 @@ outer_geometry() {
 
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 
-# Runs a menu command by its access keys, e.g. menu e d.
+active_window() { xdotool getactivewindow 2>/dev/null; }
+
+# The window is the window manager's active one and holds the keyboard focus.
+is_active() {
+    [ "$(active_window)" = "$1" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
+# Makes a window active as a task bar does and waits until it has the focus.
+activate() {
+    is_active "$1" && return 0
+    timeout 5 xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    wait_for is_active "$1" || fail "window $1 did not become active (active: $(active_window))"
+}
+
+# Keys to whatever window has the focus, e.g. send_keys alt+e Escape.
+send_keys() { xdotool key --delay 40 "$@"; }
+
+# Makes the window active, then types the keys into it.
+press_keys() {
+    activate "$1"
+    shift
+    send_keys "$@"
+}
+
+type_text() { xdotool type --delay 40 "$1"; }
+
+# A click at a point of the screen (button 1 unless given).
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
+
+# A click at a point of a window's client area.
+click_in() {
+    local x y w h
+    read -r x y w h <<<"$(client_geometry "$1")"
+    click_at $((x + $2)) $((y + $3)) "${4:-1}"
+}
+
+# Press at one point of the screen, move to another, release there.
+drag() {
+    local button=${5:-1}
+    xdotool mousemove "$1" "$2" mousedown "$button" mousemove "$3" "$4" mouseup "$button"
+}
+
+# Runs a menu command by its access keys, e.g. menu e d: Alt+E on the active
+# main window, then the item's key once the menu is open.
 menu() {
-    xdotool windowactivate --sync "$MAIN_WID" >/dev/null 2>&1 || true
-    xdotool key --delay 80 "alt+$1"
-    sleep 0.3
-    xdotool key "$2"
-    sleep 0.4
+    activate "$MAIN_WID"
+    send_keys "alt+$1"
+    wait_for popup_menu || fail "Alt+$1 opened no menu"
+    send_keys "$2"
+    wait_until_not popup_menu || fail "the menu stayed open after '$2'"
 }
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+
+# Waits until the clipboard holds exactly the text; fails showing what it holds.
+wait_for_clipboard() {
+    wait_for clipboard_is "$1" || fail "clipboard holds '$(clipboard)', expected '$1'"
+}
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+
+# The colour of a pixel of the screen as it is shown now, as rrggbb.
+screen_pixel() {
+    import -window root "$E2E_TMP/pixel.png" &&
+        convert "$E2E_TMP/pixel.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr 'A-F' 'a-f'
+}
