@@ -6,7 +6,7 @@ what="${1:-run}"
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic)
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file)
+             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file dbus)
 fi
 missing=()
 for p in "${packages[@]}"; do
