@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -161,13 +162,34 @@ private slots:
         f->spbToolPixGetClick(f->spbToolPixGet);
     }
 
+    void scaledDisplayPicksTheDevicePixelUnderThePointer_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (qreal scale : {1.25, 1.5, 2.0, 3.0})
+            QTest::addRow("%g", scale) << scale;
+    }
     void scaledDisplayPicksTheDevicePixelUnderThePointer()
     {
-        ratio = 2;
+        QFETCH(qreal, scale);
+        ratio = scale;
         f->mnuEditScreenCopy->trigger();
-        Press(Qt::LeftButton, QPoint(60, 70));
-        QCOMPARE(f->currentColor, MakeColor(120, 140, 7));
-        Release(Qt::LeftButton, QPoint(60, 70));
+        const QSize logical = Form2->imgMain->size();
+        const QSize device = Form2->imgMain->Picture().size();
+        // The pointer on a device pixel is reported at its fractional logical
+        // position; odd pixels and the last ones included.
+        for (QPoint d : {QPoint(101, 101), QPoint(120, 141), QPoint(0, 0), QPoint(7, 3),
+                         QPoint(device.width() - 1, device.height() - 1)}) {
+            const QPointF at(d.x() / scale, d.y() / scale);
+            QMouseEvent press(QEvent::MouseButtonPress, at, Form2->imgMain->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, {});
+            QApplication::sendEvent(Form2->imgMain, &press);
+            QCOMPARE(f->currentColor, MakeColor(d.x() % 256, d.y() % 256, 7));
+            Release(Qt::LeftButton, at.toPoint());
+        }
+        // The snapshot fills the window: its far corner shows the picture's far corner.
+        const QImage shown = Form2->imgMain->grab().toImage();
+        const QRgb corner = shown.pixel(logical.width() - 1, logical.height() - 1);
+        QVERIFY2(qBlue(corner) == 7, qPrintable(QString::number(corner, 16)));
         f->mnuEditScreenCopy->trigger();
     }
 

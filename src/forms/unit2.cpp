@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "core/mfunc.h"
+#include "core/pickmap.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
 #include "widgets/timage.h"
@@ -14,8 +15,6 @@
 #include <QScreen>
 #include <QThread>
 #include <QToolButton>
-
-#include <cmath>
 
 TForm2* Form2 = nullptr;
 
@@ -50,9 +49,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setFont(TesmarFont(12));
     imgMain = new TImage(this);
     imgMain->move(0, 0);
-    connect(imgMain, &TImage::mouseDown, this,
-            [this](Qt::MouseButton b, int x, int y) { imgMainMouseDown(imgMain, b, x, y); });
-    connect(imgMain, &TImage::mouseMove, this, [this](int x, int y) { imgMainMouseMove(imgMain, x, y); });
+    connect(imgMain, &TImage::pointerDown, this,
+            [this](Qt::MouseButton b, QPointF p) { imgMainMouseDown(imgMain, b, p.x(), p.y()); });
+    connect(imgMain, &TImage::pointerMove, this, [this](QPointF p) { imgMainMouseMove(imgMain, p.x(), p.y()); });
     connect(imgMain, &TImage::mouseUp, this,
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
 }
@@ -91,6 +90,10 @@ void TForm2::FormShow(QObject*)
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
     } else {
+        // The copy holds device pixels; shown at the desktop's scale, each
+        // of them lands on its own device pixel and the copy fills the screen.
+        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, devicePixelRatioF());
+        shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot);
     }
 
@@ -115,19 +118,19 @@ void TForm2::FormClose(QObject*)
     Form3->close();
 }
 
-void TForm2::PickAt(int x, int y)
+void TForm2::PickAt(double x, double y)
 {
-    // The picture holds device pixels; on a scaled display one logical pixel
-    // covers several of them, and the pointer's hot spot is the first.
-    const double ratio = imgMain->Picture().devicePixelRatio();
-    const int px = static_cast<int>(std::floor(x * ratio));
-    const int py = static_cast<int>(std::floor(y * ratio));
-    Form1->currentColor = imgMain->Pixel(px, py);
+    // The picture holds device pixels; the pointer's fractional logical
+    // position says which one lies under the hot spot.
+    const QImage& picture = imgMain->Picture();
+    const PicturePoint p = PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(), imgMain->height(),
+                                          devicePixelRatioF());
+    Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();
 }
 
-void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, int x, int y)
+void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, double x, double y)
 {
     if (button == Qt::LeftButton) {
         PickAt(x, y);
@@ -140,7 +143,7 @@ void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, int x, int y)
     }
 }
 
-void TForm2::imgMainMouseMove(QObject*, int x, int y)
+void TForm2::imgMainMouseMove(QObject*, double x, double y)
 {
     if (imgMainDown == 1)
         PickAt(x, y);

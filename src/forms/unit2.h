@@ -21,8 +21,10 @@ public:
 
     void FormShow(QObject* sender);
     void FormClose(QObject* sender);
-    void imgMainMouseDown(QObject* sender, Qt::MouseButton button, int x, int y);
-    void imgMainMouseMove(QObject* sender, int x, int y);
+    // x and y: the pointer's logical position on the snapshot, with its
+    // fraction, which on a scaled screen tells the device pixels apart.
+    void imgMainMouseDown(QObject* sender, Qt::MouseButton button, double x, double y);
+    void imgMainMouseMove(QObject* sender, double x, double y);
     void imgMainMouseUp(QObject* sender, Qt::MouseButton button, int x, int y);
 
 protected:
@@ -30,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void PickAt(int x, int y);
+    void PickAt(double x, double y);
 };
 
 extern TForm2* Form2;

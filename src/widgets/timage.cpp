@@ -80,18 +80,32 @@ void TImage::paintEvent(QPaintEvent* event)
     // Only what the picture does not cover gets the background: a full-screen
     // snapshot is drawn once, not painted over twice.
     QPainter painter(this);
-    const QRegion uncovered = QRegion(event->rect()).subtracted(picture_.rect());
+    const qreal ratio = picture_.devicePixelRatio();
+    if (ratio == 1.0) {
+        const QRegion uncovered = QRegion(event->rect()).subtracted(picture_.rect());
+        for (const QRect& r : uncovered)
+            painter.fillRect(r, palette().window());
+        const QRect exposed = event->rect() & picture_.rect();
+        if (!exposed.isEmpty())
+            painter.drawImage(exposed.topLeft(), picture_, exposed);
+        return;
+    }
+    // A picture of device pixels, such as a copy of a scaled screen, covers
+    // its logical size: the whole picture, not its first device pixels.
+    const QRectF covered(QPointF(0, 0), picture_.deviceIndependentSize());
+    const QRegion uncovered = QRegion(event->rect()).subtracted(QRegion(covered.toAlignedRect()));
     for (const QRect& r : uncovered)
         painter.fillRect(r, palette().window());
-    const QRect exposed = event->rect() & picture_.rect();
-    if (!exposed.isEmpty())
-        painter.drawImage(exposed.topLeft(), picture_, exposed);
+    painter.setClipRect(event->rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(covered, picture_);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     emit mouseDown(event->button(), p.x(), p.y());
+    emit pointerDown(event->button(), event->position());
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* event)
@@ -102,12 +116,14 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* event)
         emit dblClick();
     const QPoint p = event->position().toPoint();
     emit mouseDown(event->button(), p.x(), p.y());
+    emit pointerDown(event->button(), event->position());
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     emit mouseMove(p.x(), p.y());
+    emit pointerMove(event->position());
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)

@@ -14,11 +14,14 @@ public:
 
     // Makes a new white picture of the given size and sizes the control to it.
     void SetPictureSize(int width, int height);
+    // Takes the picture with its device pixel ratio: it is shown over
+    // size ÷ ratio logical pixels, one picture pixel per device pixel when the
+    // ratio is the screen's.
     void SetPicture(const QImage& image);
     const QImage& Picture() const { return picture_; }
 
-    void FillRect(int left, int top, int right, int bottom, TColor color); // right and bottom exclusive
-    void DrawLine(int x1, int y1, int x2, int y2, TColor color);           // both ends inclusive
+    void FillRect(int left, int top, int right, int bottom, TColor color);    // right and bottom exclusive
+    void DrawLine(int x1, int y1, int x2, int y2, TColor color);              // both ends inclusive
     void DrawOutline(int left, int top, int right, int bottom, TColor color); // both corners inclusive
     void SetPixel(int x, int y, TColor color);
     TColor Pixel(int x, int y) const; // 0 outside the picture
@@ -31,6 +34,11 @@ signals:
     void mouseMove(int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
     void dblClick();
+    // The same presses and moves with the pointer's fractional logical
+    // position: on a scaled screen it tells device pixels apart that whole
+    // logical pixels do not.
+    void pointerDown(Qt::MouseButton button, QPointF position);
+    void pointerMove(QPointF position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

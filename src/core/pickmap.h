@@ -1,0 +1,33 @@
+// Which pixel of a screen picture lies under the pointer. The picture holds
+// device pixels, the pointer is reported in logical pixels with a fraction;
+// on a scaled screen one logical pixel covers several device pixels, or a
+// fractional number of them.
+#pragma once
+
+struct PicturePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const PicturePoint&) const = default;
+};
+
+struct PictureScale {
+    double x = 1.0; // device pixels per logical pixel, across
+    double y = 1.0; // and down
+};
+
+// How a picture of pictureWidth x pictureHeight device pixels spreads over a
+// screen of logicalWidth x logicalHeight logical pixels (the logical sizes
+// are whole pixels, rounded by whoever reported them):
+// - the toolkit's own ratio when it fits both sizes: it is exact;
+// - else the desktop's scale, a multiple of 1/120 that fits both sizes (a
+//   fractional scale such as 1.5 that the toolkit reports rounded up to 2);
+// - else picture ÷ logical size, per axis.
+// "Fits" means picture ÷ scale lies within one pixel of the logical size.
+PictureScale ScaleOfPicture(int pictureWidth, int pictureHeight, double logicalWidth, double logicalHeight,
+                            double toolkitRatio = 0);
+
+// The picture pixel under a pointer at logical (x, y) from the picture's top
+// left corner; clamped into the picture, so that the screen's last logical
+// pixel reaches the picture's last pixel. A picture of no pixels gives (0, 0).
+PicturePoint PicturePixelAt(double x, double y, int pictureWidth, int pictureHeight, double logicalWidth,
+                            double logicalHeight, double toolkitRatio = 0);

@@ -1,0 +1,73 @@
+// The pointer's logical position mapped to the device pixel of a screen
+// picture, at whole and fractional scales.
+#include "core/pickmap.h"
+
+#include <QtTest>
+
+class TestPickMap : public QObject {
+    Q_OBJECT
+private slots:
+    void everyDevicePixelUnderItsOwnPointer_data()
+    {
+        QTest::addColumn<int>("pictureWidth");
+        QTest::addColumn<int>("pictureHeight");
+        QTest::addColumn<double>("logicalWidth");
+        QTest::addColumn<double>("logicalHeight");
+        QTest::addColumn<double>("toolkitRatio");
+        QTest::addColumn<double>("scale"); // what the desktop really divides device positions by
+        for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            // Logical sizes as the toolkit reports them: rounded.
+            QTest::addRow("1600x1000 at %g", ratio)
+                << 1600 << 1000 << double(qRound(1600 / ratio)) << double(qRound(1000 / ratio)) << ratio << ratio;
+        }
+        // A fractional desktop scale that the toolkit reports as 2.
+        QTest::newRow("1280x799 on 853x533, reported 2") << 1280 << 799 << 853.0 << 533.0 << 2.0 << 1.5;
+        QTest::newRow("1280x799 on 853x533, no ratio") << 1280 << 799 << 853.0 << 533.0 << 0.0 << 1.5;
+    }
+    void everyDevicePixelUnderItsOwnPointer()
+    {
+        QFETCH(int, pictureWidth);
+        QFETCH(int, pictureHeight);
+        QFETCH(double, logicalWidth);
+        QFETCH(double, logicalHeight);
+        QFETCH(double, toolkitRatio);
+        QFETCH(double, scale);
+        // A pointer on device pixel d is reported at d / scale, on its edge:
+        // every column and row, odd ones and the last included.
+        for (int d = 0; d < std::max(pictureWidth, pictureHeight); ++d) {
+            const int dx = std::min(d, pictureWidth - 1);
+            const int dy = std::min(d, pictureHeight - 1);
+            const PicturePoint p = PicturePixelAt(dx / scale, dy / scale, pictureWidth, pictureHeight, logicalWidth,
+                                                  logicalHeight, toolkitRatio);
+            if (p.x != dx || p.y != dy)
+                QFAIL(qPrintable(QStringLiteral("device (%1,%2) picked as (%3,%4)").arg(dx).arg(dy).arg(p.x).arg(p.y)));
+            // Anywhere inside that device pixel picks it too.
+            const PicturePoint inside = PicturePixelAt((dx + 0.9) / scale, (dy + 0.5) / scale, pictureWidth,
+                                                       pictureHeight, logicalWidth, logicalHeight, toolkitRatio);
+            QCOMPARE(inside, (PicturePoint{dx, dy}));
+        }
+        // The far edge of the screen and beyond stays on the last pixel; before it, on the first.
+        QCOMPARE(PicturePixelAt(logicalWidth, logicalHeight, pictureWidth, pictureHeight, logicalWidth, logicalHeight,
+                                toolkitRatio),
+                 (PicturePoint{pictureWidth - 1, pictureHeight - 1}));
+        QCOMPARE(PicturePixelAt(-3.5, -0.25, pictureWidth, pictureHeight, logicalWidth, logicalHeight, toolkitRatio),
+                 (PicturePoint{0, 0}));
+    }
+
+    void scaleOfPicture()
+    {
+        // The toolkit's exact ratio wins over the rounded logical sizes.
+        QCOMPARE(ScaleOfPicture(1600, 1000, 1067, 667, 1.5).x, 1.5);
+        // A shape no single scale explains is mapped per axis.
+        const PictureScale odd = ScaleOfPicture(1000, 1000, 500, 400, 2.0);
+        QCOMPARE(odd.x, 2.0);
+        QCOMPARE(odd.y, 2.5);
+        // Nothing to go by: one to one, and no pixel for an empty picture.
+        QCOMPARE(ScaleOfPicture(0, 0, 0, 0, 0).x, 1.0);
+        QCOMPARE(PicturePixelAt(10, 10, 0, 0, 0, 0), (PicturePoint{0, 0}));
+        QCOMPARE(PicturePixelAt(qQNaN(), 5, 100, 100, 100, 100), (PicturePoint{0, 5}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPickMap)
+#include "test_pickmap.moc"
