@@ -5,12 +5,14 @@
 #include "core/pickmap.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
+#include "platform/portalcapture.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -26,13 +28,21 @@ ScreenGrabber& Grabber()
     return grabber;
 }
 
-QImage GrabScreen(QScreen* screen)
+bool OnWaylandSession()
+{
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+}
+
+CaptureResult CaptureScreen(QScreen* screen, const QRect& desktop, bool wayland)
 {
     if (Grabber())
-        return Grabber()(screen);
+        return {Grabber()(screen), QString()};
+    if (wayland)
+        return PortalCapture().Capture(desktop);
     if (screen == nullptr)
         return {};
-    return screen->grabWindow(0).toImage();
+    return {screen->grabWindow(0).toImage(), QString()};
 }
 
 } // namespace
@@ -54,6 +64,28 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     connect(imgMain, &TImage::pointerMove, this, [this](QPointF p) { imgMainMouseMove(imgMain, p.x(), p.y()); });
     connect(imgMain, &TImage::mouseUp, this,
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
+    readout = new TSnapshotReadout(this);
+    readout->hide();
+}
+
+void TForm2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    readout->move(width() - readout->width(), height() - readout->height());
+}
+
+void TForm2::EndFailedPicking()
+{
+    // Picking stops as a right press would stop it, then the user is told
+    // why: a blank picture would look like a real one.
+    const QString failure = captureFailure_;
+    captureFailure_.clear();
+    if (Form1->pixGetOn == 1)
+        Form1->spbToolPixGetClick(Form1->spbToolPixGet);
+    else if (isVisible())
+        close();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
+    QMessageBox::warning(Form1, QStringLiteral("画面の色をｺﾋﾟｰできません"), failure, QMessageBox::Ok);
 }
 
 void TForm2::showEvent(QShowEvent* event)
@@ -86,9 +118,17 @@ void TForm2::FormShow(QObject*)
     const int h = desktop.height();
     setGeometry(desktop.left(), desktop.top(), w, h);
     imgMain->setGeometry(0, 0, w, h);
-    QImage shot = GrabScreen(screen);
+    wayland = OnWaylandSession();
+    CaptureResult capture = CaptureScreen(screen, desktop, wayland);
+    QImage& shot = capture.image;
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
+        if (!capture.failure.isEmpty()) {
+            // Not shown at all; picking ends once the start has finished.
+            setAttribute(Qt::WA_DontShowOnScreen, true);
+            captureFailure_ = capture.failure;
+            QMetaObject::invokeMethod(this, &TForm2::EndFailedPicking, Qt::QueuedConnection);
+        }
     } else {
         // The copy holds device pixels; shown at the desktop's scale, each
         // of them lands on its own device pixel and the copy fills the screen.
@@ -100,7 +140,17 @@ void TForm2::FormShow(QObject*)
     Form1->windowHandle()->setFramePosition(mainPlace);
     Form1->show();
     SetTopmost(Form1);
-    Form3->show();
+    if (wayland) {
+        // The desktop neither places nor stacks windows for us: the snapshot
+        // asks to be full screen and carries the banner and the readout.
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        readout->move(width() - readout->width(), height() - readout->height());
+        readout->show();
+        readout->raise();
+    } else {
+        readout->hide();
+        Form3->show();
+    }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
     const QPixmap spoite(QStringLiteral(":/cursors/SPOITE.png"));
@@ -128,6 +178,8 @@ void TForm2::PickAt(double x, double y)
     Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();
+    if (readout->isVisible())
+        readout->update();
 }
 
 void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, double x, double y)

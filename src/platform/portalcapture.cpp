@@ -121,7 +121,10 @@ CaptureResult PortalCapture::Capture(const QRect&)
 
     if (!answered_) {
         if (!callError.isEmpty()) {
-            if (callError == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
+            // No portal on the bus, or one that cannot be started, or one
+            // without a screenshot backend.
+            if (callError.startsWith(QStringLiteral("org.freedesktop.DBus.Error.Spawn")) ||
+                callError == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
                 callError == QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface") ||
                 callError == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod") ||
                 callError == QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"))

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The eyedropper on a headless Wayland session (sway with Xwayland and the
+# desktop portal), for Tesmar on native Wayland and through XWayland, at
+# output scales 1, 1.5 and 2: the snapshot full screen, a pick on a window of
+# a known colour and on the background, a drag from one to the other, the
+# readout in the snapshot following the picks, the end by a right press, and
+# the colour on the clipboard. First, with the portal stopped, picking ends
+# at once with one message, and works again once the portal is back.
+# usage: wayland_picker.sh TESMAR VPOINTER SOLIDWINDOW BUILD-DIR
+set -euo pipefail
+source "$(dirname "$0")/session.sh"
+build=$4
+WL_FILES=("$1" "$2" "$3" "$build/colorcode.dat" "$build/tesmar.ini" "$build/help")
+wl_enter "$0" "$@"
+
+SOLID=d4402a
+BACKGROUND=2a7fd4
+wl_start 1280 800
+wl_pointer_start
+
+tree() { swaymsg -t get_tree; }
+# A visible window of the given title (and, if given, full screen).
+has_window() { tree | jq -e --arg t "$1" '[.. | objects | select(.name? == $t and .visible == true)] | length > 0'; }
+is_fullscreen() { tree | jq -e --arg t "$1" '[.. | objects | select(.name? == $t and .visible == true and .fullscreen_mode == 1)] | length > 0'; }
+no_window() { ! has_window "$1"; }
+is_focused() { tree | jq -e --arg t "$1" '[.. | objects | select(.name? == $t and .focused == true)] | length > 0'; }
+output_size() { swaymsg -t get_outputs | jq -r '.[0].rect | "\(.width) \(.height)"'; }
+output_scale() { swaymsg -t get_outputs | jq -r '.[0].scale'; }
+# The colour of the screen at a logical point, as six hex digits.
+screen_pixel() { grim -g "$1,$2 1x1" -t ppm - | tail -c 3 | od -An -tx1 | tr -d ' \n'; }
+screen_pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
+clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+# A press on a toolbar button of the main window, by its left edge in the
+# toolbar: 8 the eyedropper, 88 the HTML copy.
+toolbar() {
+    local x y
+    read -r x y <<<"$(tree | jq -r '.. | objects | select(.name? == "Tesmar" and .visible == true) | "\(.rect.x) \(.rect.y)"' | head -n1)"
+    [ -n "$x" ] || fail "no main window for the toolbar"
+    click $((x + $1 + 11)) $((y + 32)) 1
+}
+# Xwayland drops the first press after its window appears under a resting
+# pointer unless the pointer moved over that window first: arrive from next door.
+click() {
+    pointer move $(($1 + 1)) $(($2 + 1)) "$W" "$H"
+    pointer move "$1" "$2" "$W" "$H"
+    pointer press "$3"
+    pointer release "$3"
+}
+
+"$WL_STAGE/tesmar_solidwindow" "#$SOLID" wl-solid >"$WL_STAGE/solid.log" 2>&1 &
+WL_PIDS+=($!)
+wl_wait has_window wl-solid || fail "no window to pick from"
+
+start_tesmar() {
+    local platform=$1
+    (cd "$WL_STAGE" && QT_QPA_PLATFORM=$platform QT_LOGGING_RULES='tesmar.palette.debug=false' \
+        exec ./tesmar) >"$WL_STAGE/tesmar.log" 2>&1 &
+    TESMAR_PID=$!
+    WL_PIDS+=("$TESMAR_PID")
+    wl_wait has_window Tesmar || fail "$platform: the main window did not appear"
+    read -r W H <<<"$(output_size)"
+}
+
+stop_tesmar() {
+    kill "$TESMAR_PID"
+    wait "$TESMAR_PID" 2>/dev/null || true
+    wl_wait no_window Tesmar || fail "Tesmar did not end"
+}
+
+# One picking session: a press on the known window, a drag onto the
+# background, a right press; the readout and the clipboard follow.
+pick_and_drag() {
+    local what=$1
+    # Away from the picks: the headless session draws the pointer into
+    # screenshots.
+    pointer move 2 $((H - 2)) "$W" "$H"
+    toolbar 8
+    wl_wait is_fullscreen 画面のハードコピー || fail "$what: no full-screen snapshot"
+    # The readout's swatch, in the snapshot's bottom right corner.
+    local sx=$((W - 248 + 36)) sy=$((H - 96 + 60))
+    pointer move 120 120 "$W" "$H"
+    pointer press 1
+    wl_wait screen_pixel_is $sx $sy $SOLID || fail "$what: the readout shows $(screen_pixel $sx $sy) after a press on the window"
+    local x
+    for x in 200 300 400 500 600 700; do pointer move "$x" 40 "$W" "$H"; done
+    pointer move $((W - 60)) 30 "$W" "$H"
+    wl_wait screen_pixel_is $sx $sy $BACKGROUND ||
+        fail "$what: the readout shows $(screen_pixel $sx $sy) after a drag onto the background"
+    pointer release 1
+    click $((W / 2)) $((H / 2)) 3
+    wl_wait no_window 画面のハードコピー || fail "$what: the right press did not end picking"
+    toolbar 88
+    wl_wait clipboard_is "#${BACKGROUND^^}" || fail "$what: clipboard holds '$(wl-paste -n)', not #${BACKGROUND^^}"
+    # A second start takes a new snapshot: a single press on the window.
+    pointer move 2 $((H - 2)) "$W" "$H"
+    toolbar 8
+    wl_wait is_fullscreen 画面のハードコピー || fail "$what: no snapshot the second time"
+    click 200 200 1
+    click $((W / 2)) $((H / 2)) 3
+    wl_wait no_window 画面のハードコピー || fail "$what: the second right press did not end picking"
+    toolbar 88
+    wl_wait clipboard_is "#${SOLID^^}" || fail "$what: clipboard holds '$(wl-paste -n)', not #${SOLID^^}"
+    echo "$what: ok"
+}
+
+# With the portal stopped: one message, no snapshot, and picking works again
+# once the portal is back (the toggle was left off).
+wl_stop_portal
+start_tesmar wayland
+toolbar 8
+wl_wait has_window 画面の色をｺﾋﾟｰできません || fail "no message without the portal"
+has_window 画面のハードコピー >/dev/null && fail "a snapshot was shown without the portal"
+[ "$(tree | jq '[.. | objects | select(.name? == "画面の色をｺﾋﾟｰできません")] | length')" = 1 ] ||
+    fail "more than one message"
+# Closing the message the way its window's close button does.
+swaymsg '[title="^画面の色をｺﾋﾟｰできません$"] kill' >/dev/null
+wl_wait no_window 画面の色をｺﾋﾟｰできません || fail "the message did not close"
+echo "without the portal: ok"
+wl_start_portal
+pick_and_drag "wayland, scale 1"
+stop_tesmar
+
+for scale in 1 1.5 2; do
+    swaymsg output HEADLESS-1 scale "$scale" >/dev/null
+    wl_wait sh -c "swaymsg -t get_outputs | jq -e '.[0].scale == $scale'" || fail "scale $scale not set"
+    for platform in wayland xcb; do
+        [ "$scale $platform" = "1 wayland" ] && continue
+        start_tesmar "$platform"
+        pick_and_drag "$platform, scale $scale"
+        stop_tesmar
+    done
+done
+echo "wayland picker: all ok"
