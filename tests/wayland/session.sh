@@ -3,6 +3,7 @@
 # portal with its wlroots and GTK backends, all run by an unprivileged user
 # (sway refuses to run as root, and a session bus admits only its own user).
 #
+# Set WL_SHOTS to a folder to keep the screenshots a test takes.
 # Usage, from a test script:  source session.sh; wl_enter "$0" "$@"
 # wl_enter comes back inside the session, as that user, with the files the
 # test named in WL_FILES copied to $WL_STAGE. Then wl_start starts the session.
@@ -13,7 +14,7 @@ WL_PIDS=()
 fail() {
     echo "FAIL: $*" >&2
     if [ -n "${WL_STAGE:-}" ] && [ -n "${SWAYSOCK:-}" ]; then
-        [ -z "${WL_FAILSHOT:-}" ] || grim "$WL_FAILSHOT" 2>/dev/null || true
+        grim "$WL_STAGE/failure.png" 2>/dev/null || true
         echo "windows:" >&2
         swaymsg -t get_tree 2>/dev/null | jq -r '.. | objects | select(.type? == "con" or .type? == "floating_con") | "  \(.name) visible=\(.visible) fullscreen=\(.fullscreen_mode) focused=\(.focused)"' >&2 || true
         [ -f "$WL_STAGE/tesmar.log" ] && { echo "tesmar:" >&2; tail -n 20 "$WL_STAGE/tesmar.log" >&2; }
@@ -51,8 +52,12 @@ wl_enter() {
         local status=0
         setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
-            USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_FAILSHOT="${WL_FAILSHOT:-}" \
+            USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" \
             bash "$stage/$(basename "$script")" "$@" || status=$?
+        # Screenshots the test left (of a failure, or asked for) go to WL_SHOTS.
+        if [ -n "${WL_SHOTS:-}" ]; then
+            for f in "$stage"/*.png; do if [ -f "$f" ]; then cp "$f" "$WL_SHOTS/wayland-$(basename "$f")"; fi; done
+        fi
         rm -rf "$stage"
         exit $status
     fi

@@ -81,6 +81,7 @@ pick_and_drag() {
     pointer move 120 120 "$W" "$H"
     pointer press 1
     wl_wait screen_pixel_is $sx $sy $SOLID || fail "$what: the readout shows $(screen_pixel $sx $sy) after a press on the window"
+    [ -z "${WL_SHOTS:-}" ] || [ -f "$WL_STAGE/snapshot.png" ] || grim "$WL_STAGE/snapshot.png"
     local x
     for x in 200 300 400 500 600 700; do pointer move "$x" 40 "$W" "$H"; done
     pointer move $((W - 60)) 30 "$W" "$H"
