@@ -3,7 +3,8 @@
 # it; "test" adds the tools the test suite drives (Xvfb, openbox, xclip, ...).
 set -euo pipefail
 what="${1:-run}"
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
+          fonts-ipafont-gothic)
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
              desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file dbus

@@ -1,8 +1,7 @@
-// The keep-above-others layer, through the window's own stay-on-top hint.
-// The hint is set on the QWindow, never through QWidget::setWindowFlag: that
-// one hides the window, recreates it under a new native id and can shift it by
-// its frame. The window keeps its position and size either way.
+// The keep-above-others layer. The window keeps its position, its size and
+// its one native window either way (see platform/windowlayer.h).
 #include "core/mfunc.h"
+#include "platform/windowlayer.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -18,27 +17,20 @@ QWindow* NativeWindow(QWidget* window)
     return window->windowHandle();
 }
 
+bool SetLayer(QWidget* window, bool above)
+{
+    QWindow* handle = NativeWindow(window);
+    if (handle == nullptr)
+        return false;
+    SetKeepAbove(handle, above);
+    // Either way the window comes first among the windows of its layer.
+    if (handle->isVisible())
+        handle->raise();
+    return KeepsAbove(handle) == above;
+}
+
 } // namespace
 
-bool SetTopmost(QWidget* window)
-{
-    QWindow* handle = NativeWindow(window);
-    if (handle == nullptr)
-        return false;
-    handle->setFlag(Qt::WindowStaysOnTopHint, true);
-    if (handle->isVisible())
-        handle->raise();
-    return handle->flags().testFlag(Qt::WindowStaysOnTopHint);
-}
+bool SetTopmost(QWidget* window) { return SetLayer(window, true); }
 
-bool ClearTopmost(QWidget* window)
-{
-    QWindow* handle = NativeWindow(window);
-    if (handle == nullptr)
-        return false;
-    handle->setFlag(Qt::WindowStaysOnTopHint, false);
-    // Out of the upper layer, the window still comes first among the ordinary ones.
-    if (handle->isVisible())
-        handle->raise();
-    return !handle->flags().testFlag(Qt::WindowStaysOnTopHint);
-}
+bool ClearTopmost(QWidget* window) { return SetLayer(window, false); }

@@ -1,8 +1,9 @@
 // The main window's construction, layout and life: start-up, showing, closing.
 
+#include "forms/unit1.h"
 #include "app/application.h"
 #include "forms/glyphs.h"
-#include "forms/unit1.h"
+#include "forms/spoite.h"
 #include "widgets/tedit.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
@@ -240,9 +241,9 @@ void TForm1::BuildLayout()
     edtL = MakeEdit(page, 21, 335, 30, 20);
     Label9 = MakeLabel(page, QStringLiteral("%"), 55, 336, false);
     Label10 = MakeLabel(page, QStringLiteral("%"), 55, 312, false);
-    for (QWidget* hidden : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
-                            static_cast<QWidget*>(Label8), static_cast<QWidget*>(edtH), static_cast<QWidget*>(edtS),
-                            static_cast<QWidget*>(edtL), static_cast<QWidget*>(Label9), static_cast<QWidget*>(Label10)})
+    for (QWidget* hidden : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label8),
+                            static_cast<QWidget*>(edtH), static_cast<QWidget*>(edtS), static_cast<QWidget*>(edtL),
+                            static_cast<QWidget*>(Label9), static_cast<QWidget*>(Label10)})
         hidden->hide();
 }
 
@@ -440,12 +441,9 @@ void TForm1::FormCreate(QObject*)
     PalClear();
     RefreshColor();
 
-    const QPixmap spoite(QStringLiteral(":/cursors/SPOITE.png"));
-    if (!spoite.isNull()) {
-        const QCursor cursor(spoite, 1, 14);
-        imgColorBar->setCursor(cursor);
-        imgPalette->setCursor(cursor);
-    }
+    const QCursor spoite = SpoiteCursor(devicePixelRatioF());
+    imgColorBar->setCursor(spoite);
+    imgPalette->setCursor(spoite);
 
     PalDrawGrid();
     DrawColorBar();

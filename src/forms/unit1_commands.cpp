@@ -64,7 +64,10 @@ void TForm1::spbToolFrontWndClick(QObject*)
     } else if (frontWndOn == 1) {
         frontWndGroup->setExclusive(false);
         spbToolFrontWnd->setChecked(false);
-        ClearTopmost(this);
+        // While the snapshot is shown the window stays above it, whatever the
+        // mode; the snapshot's closing puts it where the mode says.
+        if (!(Form2 != nullptr && Form2->isVisible()))
+            ClearTopmost(this);
         frontWndOn = 0;
     }
     mnuVisibleWndFront->setChecked(frontWndOn == 1);

@@ -3,9 +3,11 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "core/pickmap.h"
+#include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit3.h"
-#include "platform/portalcapture.h"
+#include "platform/screencapture.h"
+#include "platform/windowlayer.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
@@ -13,6 +15,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -28,21 +31,20 @@ ScreenGrabber& Grabber()
     return grabber;
 }
 
-bool OnWaylandSession()
-{
-    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
-}
-
-CaptureResult CaptureScreen(QScreen* screen, const QRect& desktop, bool wayland)
+// Every monitor as it is now, in device pixels, or why there is no picture.
+CaptureResult CaptureScreen(QScreen* screen, const QRect& desktop)
 {
     if (Grabber())
         return {Grabber()(screen), QString()};
-    if (wayland)
-        return PortalCapture().Capture(desktop);
-    if (screen == nullptr)
-        return {};
-    return {screen->grabWindow(0).toImage(), QString()};
+    // The portal's client lives only for its request: nothing of the session
+    // bus outlives the application.
+    if (IsWaylandSession())
+        return MakeScreenCapture()->Capture(desktop);
+    static const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
+    CaptureResult result = capture->Capture(desktop);
+    if (!result.failure.isEmpty())
+        qWarning("%s", qUtf8Printable(result.failure));
+    return result;
 }
 
 } // namespace
@@ -102,24 +104,44 @@ void TForm2::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+// On a scaled screen the pointer over the last device pixel of a row lies
+// half a logical pixel from the edge; Qt 6.4 finds the widget under it from
+// the rounded position, just outside the image, and hands the event to the
+// window. It belongs to the image all the same.
+void TForm2::PassToImage(QMouseEvent* event)
+{
+    QMouseEvent passed(event->type(), imgMain->mapFrom(this, event->position()), event->scenePosition(),
+                       event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+    QCoreApplication::sendEvent(imgMain, &passed);
+}
+
+void TForm2::mousePressEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseDoubleClickEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseMoveEvent(QMouseEvent* event) { PassToImage(event); }
+void TForm2::mouseReleaseEvent(QMouseEvent* event) { PassToImage(event); }
+
 void TForm2::FormShow(QObject*)
 {
-    // Where the main window's frame stands. A window whose keep-on-top hint
-    // changed since it was last shown gets a new native window when it is
-    // shown again; placed by its frame corner, it opens where it was.
+    // What the desktop keeps for the main window and drops when it is hidden
+    // (its place, "on all desktops"), handed back before it is shown again.
     const QPoint mainPlace = Form1->pos();
+    const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     Form1->hide();
     QCoreApplication::processEvents();
     QThread::msleep(100);
 
+    // The snapshot covers every monitor; the primary one says where the
+    // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 0, 0);
     const int w = desktop.width();
     const int h = desktop.height();
-    setGeometry(desktop.left(), desktop.top(), w, h);
+    setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    wayland = OnWaylandSession();
-    CaptureResult capture = CaptureScreen(screen, desktop, wayland);
+    // The previous snapshot goes before the new one comes: only one is held.
+    imgMain->SetPictureSize(0, 0);
+    wayland = IsWaylandSession();
+    CaptureResult capture = CaptureScreen(screen, desktop);
     QImage& shot = capture.image;
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
@@ -136,8 +158,10 @@ void TForm2::FormShow(QObject*)
         shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot);
     }
+    imgMain->resize(w, h);
 
     Form1->windowHandle()->setFramePosition(mainPlace);
+    RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
     if (wayland) {
@@ -153,9 +177,7 @@ void TForm2::FormShow(QObject*)
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
-    const QPixmap spoite(QStringLiteral(":/cursors/SPOITE.png"));
-    if (!spoite.isNull())
-        imgMain->setCursor(QCursor(spoite, 1, 14));
+    imgMain->setCursor(SpoiteCursor(devicePixelRatioF()));
 }
 
 void TForm2::FormClose(QObject*)

@@ -37,11 +37,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void EndFailedPicking();
     QString captureFailure_;
     void PickAt(double x, double y);
+    void PassToImage(QMouseEvent* event);
 };
 
 extern TForm2* Form2;

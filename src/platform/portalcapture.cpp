@@ -49,12 +49,16 @@ QString PortalCapture::RequestPath(const QString& uniqueName, const QString& tok
 
 bool PortalCapture::Subscribe(const QString& path)
 {
-    return bus_.connect(kService, path, kRequest, QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
+    // Any sender: the portal may have been started, or started again, a
+    // moment ago, and a match on its well-known name follows its owner only
+    // once the bus has told us about it. The path names our connection and a
+    // token of this request alone.
+    return bus_.connect(QString(), path, kRequest, QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
 }
 
 void PortalCapture::Unsubscribe(const QString& path)
 {
-    bus_.disconnect(kService, path, kRequest, QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
+    bus_.disconnect(QString(), path, kRequest, QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
 }
 
 void PortalCapture::Response(uint code, const QVariantMap& results)

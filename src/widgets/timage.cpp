@@ -3,6 +3,25 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
+namespace {
+
+// Qt 6.4 hands a widget its mouse position rounded to whole logical pixels;
+// the position in the window keeps the fraction that tells the device pixels
+// of a scaled screen apart. Events made up without one (a scene position
+// not within a pixel of the widget's own) keep the widget's position.
+QPointF ExactPosition(const QWidget* widget, const QMouseEvent* event)
+{
+    const QPointF fromWindow = event->scenePosition() - widget->mapTo(widget->window(), QPointF(0, 0));
+    const QPointF rounded = event->position();
+    if (std::abs(fromWindow.x() - rounded.x()) < 1 && std::abs(fromWindow.y() - rounded.y()) < 1)
+        return fromWindow;
+    return rounded;
+}
+
+} // namespace
+
 TImage::TImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 QRgb TImage::ToRgb(TColor color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(color)); }
@@ -105,7 +124,7 @@ void TImage::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     emit mouseDown(event->button(), p.x(), p.y());
-    emit pointerDown(event->button(), event->position());
+    emit pointerDown(event->button(), ExactPosition(this, event));
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* event)
@@ -116,14 +135,14 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* event)
         emit dblClick();
     const QPoint p = event->position().toPoint();
     emit mouseDown(event->button(), p.x(), p.y());
-    emit pointerDown(event->button(), event->position());
+    emit pointerDown(event->button(), ExactPosition(this, event));
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     emit mouseMove(p.x(), p.y());
-    emit pointerMove(event->position());
+    emit pointerMove(ExactPosition(this, event));
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)

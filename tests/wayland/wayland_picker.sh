@@ -75,6 +75,9 @@ pick_and_drag() {
     # screenshots.
     pointer move 2 $((H - 2)) "$W" "$H"
     toolbar 8
+    # Off the picture again before the portal takes it, 100 ms after the
+    # press: the headless session draws the pointer into screenshots.
+    pointer move 2 $((H - 2)) "$W" "$H"
     wl_wait is_fullscreen 画面のハードコピー || fail "$what: no full-screen snapshot"
     # The readout's swatch, in the snapshot's bottom right corner.
     local sx=$((W - 248 + 36)) sy=$((H - 96 + 60))

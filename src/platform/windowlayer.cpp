@@ -1,0 +1,127 @@
+#include "platform/windowlayer.h"
+
+#include "platform/x11.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QVariant>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kKeepAbove[] = "tesmarKeepAbove";
+constexpr std::uint32_t kRemove = 0;
+constexpr std::uint32_t kAdd = 1;
+constexpr std::uint32_t kFromApplication = 1;
+
+std::uint32_t NativeId(QWindow* window) { return static_cast<std::uint32_t>(window->winId()); }
+
+// Asks the window manager to change one state of a mapped window.
+void SendStateChange(QWindow* window, std::uint32_t action, std::uint32_t state)
+{
+    xcb_connection_t* c = x11::Connection();
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = NativeId(window);
+    event.type = x11::Atom("_NET_WM_STATE");
+    event.data.data32[0] = action;
+    event.data.data32[1] = state;
+    event.data.data32[3] = kFromApplication;
+    xcb_send_event(c, 0, x11::Root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}
+
+// A window not mapped carries the states it asks for at its next mapping in
+// its own property; Qt adds its own to them when it maps the window.
+void EditUnmappedStates(QWindow* window, std::uint32_t state, bool present)
+{
+    const std::uint32_t property = x11::Atom("_NET_WM_STATE");
+    std::vector<std::uint32_t> states =
+        x11::Property32(NativeId(window), property).value_or(std::vector<std::uint32_t>{});
+    std::erase(states, state);
+    if (present)
+        states.push_back(state);
+    x11::SetProperty32(NativeId(window), property, XCB_ATOM_ATOM, states);
+}
+
+// Waits, briefly, until the window manager has let go of a hidden window:
+// until then it may still wipe what is written on the window.
+void WaitUntilWithdrawn(std::uint32_t id)
+{
+    const std::uint32_t wmState = x11::Atom("WM_STATE");
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 500) {
+        const auto state = x11::Property32(id, wmState);
+        if (!state || state->empty() || (*state)[0] == 0 /* WithdrawnState */)
+            return;
+        QThread::msleep(2);
+    }
+}
+
+} // namespace
+
+void SetKeepAbove(QWindow* window, bool above)
+{
+    if (window == nullptr)
+        return;
+    window->setProperty(kKeepAbove, above);
+    if (x11::Connection() == nullptr) {
+        window->setFlag(Qt::WindowStaysOnTopHint, above);
+        return;
+    }
+    const std::uint32_t state = x11::Atom("_NET_WM_STATE_ABOVE");
+    if (window->isVisible())
+        SendStateChange(window, above ? kAdd : kRemove, state);
+    else
+        EditUnmappedStates(window, state, above);
+}
+
+bool KeepsAbove(const QWindow* window)
+{
+    if (window == nullptr)
+        return false;
+    const QVariant asked = window->property(kKeepAbove);
+    return asked.isValid() ? asked.toBool() : window->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+DesktopPlacement SaveDesktopPlacement(QWindow* window)
+{
+    DesktopPlacement placement;
+    if (window == nullptr || x11::Connection() == nullptr || !window->isVisible())
+        return placement;
+    const std::uint32_t id = NativeId(window);
+    placement.known = true;
+    if (const auto desktop = x11::Property32(id, x11::Atom("_NET_WM_DESKTOP")); desktop && !desktop->empty()) {
+        placement.withDesktop = true;
+        placement.desktop = desktop->front();
+    }
+    placement.states = x11::Property32(id, x11::Atom("_NET_WM_STATE")).value_or(std::vector<std::uint32_t>{});
+    // Being hidden or focused is not something to ask for at the next mapping.
+    std::erase(placement.states, x11::Atom("_NET_WM_STATE_HIDDEN"));
+    std::erase(placement.states, x11::Atom("_NET_WM_STATE_FOCUSED"));
+    return placement;
+}
+
+void RestoreDesktopPlacement(QWindow* window, const DesktopPlacement& placement)
+{
+    if (window == nullptr || !placement.known || x11::Connection() == nullptr || window->isVisible())
+        return;
+    const std::uint32_t id = NativeId(window);
+    WaitUntilWithdrawn(id);
+    if (placement.withDesktop)
+        x11::SetProperty32(id, x11::Atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, {placement.desktop});
+    std::vector<std::uint32_t> states = placement.states;
+    // The layer is whatever was last asked for, not what it was before the hide.
+    const std::uint32_t above = x11::Atom("_NET_WM_STATE_ABOVE");
+    std::erase(states, above);
+    if (KeepsAbove(window))
+        states.push_back(above);
+    x11::SetProperty32(id, x11::Atom("_NET_WM_STATE"), XCB_ATOM_ATOM, states);
+}

@@ -1,0 +1,30 @@
+// The desktop's layer above ordinary windows, and what the desktop keeps for
+// a top-level window that a hide would make it forget.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class QWindow;
+
+// Puts the window into the layer above ordinary windows, or takes it out,
+// without moving or resizing it and keeping its one native window. On X11
+// this is the window manager's _NET_WM_STATE_ABOVE, asked for directly: Qt's
+// stay-on-top flag would make the next show replace the native window.
+void SetKeepAbove(QWindow* window, bool above);
+// What the last SetKeepAbove asked for.
+bool KeepsAbove(const QWindow* window);
+
+// What the desktop keeps for a shown window and drops when it is hidden: on
+// X11 the desktop it is on ("on all desktops" included) and its states.
+struct DesktopPlacement {
+    bool known = false;
+    bool withDesktop = false;
+    std::uint32_t desktop = 0;
+    std::vector<std::uint32_t> states;
+};
+
+// Taken while the window is shown, before it is hidden.
+DesktopPlacement SaveDesktopPlacement(QWindow* window);
+// Handed back to the hidden window just before it is shown again.
+void RestoreDesktopPlacement(QWindow* window, const DesktopPlacement& placement);

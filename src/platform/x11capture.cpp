@@ -1,0 +1,112 @@
+#include "platform/x11capture.h"
+
+#include "platform/x11.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The pixel layout QImage::Format_RGB32 reads: 32 bits per pixel, red in
+// bits 16-23, in the machine's byte order (little-endian here).
+bool ServerWritesRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
+{
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || screen->root_depth < 24)
+        return false;
+    bool bits32 = false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        if (f.data->depth == screen->root_depth)
+            bits32 = f.data->bits_per_pixel == 32;
+    if (!bits32)
+        return false;
+    for (auto d = xcb_screen_allowed_depths_iterator(screen); d.rem; xcb_depth_next(&d))
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
+            if (v.data->visual_id == screen->root_visual)
+                return v.data->red_mask == 0xff0000 && v.data->green_mask == 0xff00 && v.data->blue_mask == 0xff;
+    return false;
+}
+
+void DetachMemory(void* address) { shmdt(address); }
+
+QImage ShmCopyOfRoot()
+{
+    xcb_connection_t* c = x11::Connection();
+    if (c == nullptr)
+        return {};
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(c, &xcb_shm_id);
+    if (shm == nullptr || !shm->present)
+        return {};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (screen == nullptr || !ServerWritesRgb32(c, screen))
+        return {};
+    const int width = screen->width_in_pixels;
+    const int height = screen->height_in_pixels;
+    const std::size_t bytes = std::size_t(width) * std::size_t(height) * 4;
+    if (bytes == 0)
+        return {};
+
+    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (id < 0)
+        return {};
+    void* address = shmat(id, nullptr, 0);
+    if (address == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return {};
+    }
+    const xcb_shm_seg_t segment = xcb_generate_id(c);
+    xcb_generic_error_t* error = xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
+    // Marked for removal now: the memory goes away with its last user, even
+    // if Tesmar ends in the middle.
+    shmctl(id, IPC_RMID, nullptr);
+    if (error != nullptr) {
+        std::free(error);
+        shmdt(address);
+        return {};
+    }
+    xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(
+        c,
+        xcb_shm_get_image(c, screen->root, 0, 0, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
+                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+        &error);
+    xcb_shm_detach(c, segment);
+    xcb_flush(c);
+    const bool copied = reply != nullptr && error == nullptr;
+    std::free(reply);
+    std::free(error);
+    if (!copied) {
+        shmdt(address);
+        return {};
+    }
+    // The picture owns the shared memory; no second copy of the screen is made.
+    return QImage(static_cast<uchar*>(address), width, height, width * 4, QImage::Format_RGB32, DetachMemory, address);
+}
+
+} // namespace
+
+CaptureResult ToolkitScreenCapture::Capture(const QRect& desktop)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    // Window 0 is the whole desktop; from the primary screen's corner to the
+    // desktop's, in the screen's own logical pixels.
+    const QPoint from = desktop.topLeft() - screen->geometry().topLeft();
+    return {screen->grabWindow(0, from.x(), from.y(), desktop.width(), desktop.height()).toImage(), {}};
+}
+
+CaptureResult X11ShmScreenCapture::Capture(const QRect& desktop)
+{
+    QImage image = ShmCopyOfRoot();
+    if (image.isNull())
+        return ToolkitScreenCapture().Capture(desktop);
+    return {std::move(image), {}};
+}
