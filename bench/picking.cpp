@@ -2,11 +2,15 @@
 //  - one hue-bar drag step: from the mouse move event to every readout
 //    rewritten and the window repainted; median and 99th percentile;
 //  - eyedropper start: from the command to the snapshot window shown, against
-//    a bare grabWindow(0) of the same screen.
+//    the capture it uses (MIT-SHM) and a bare grabWindow(0) of the same
+//    screen, and a memory copy of as many bytes as the memory-speed reference;
+//  - memory: the peak while picking over the memory before it, against the
+//    snapshot's bytes, and what twenty pickings in a row leave behind.
 #include "app/application.h"
 #include "forms/unit1.h"
 #include "forms/unit2.h"
 #include "forms/windows.h"
+#include "platform/x11capture.h"
 #include "widgets/timage.h"
 
 #include <QMouseEvent>
@@ -18,6 +22,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -106,8 +112,92 @@ void BareGrab(benchmark::State& state)
     state.counters["median_ms"] = Percentile(out, 0.5);
 }
 
+void ShmCapture(benchmark::State& state)
+{
+    auto& out = samples["shm capture"];
+    X11ShmScreenCapture capture;
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        CaptureResult shot = capture.Capture(desktop);
+        benchmark::DoNotOptimize(shot);
+        const std::chrono::duration<double> took = Clock::now() - t0;
+        state.SetIterationTime(took.count());
+        out.push_back(took.count() * 1000);
+    }
+    state.counters["median_ms"] = Percentile(out, 0.5);
+}
+
+// Memory speed: one copy of as many bytes as the screen holds.
+void MemoryCopy(benchmark::State& state)
+{
+    auto& out = samples["memory copy"];
+    const QSize size =
+        QGuiApplication::primaryScreen()->virtualSize() * QGuiApplication::primaryScreen()->devicePixelRatio();
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    std::vector<char> from(bytes, 1);
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        std::vector<char> to(bytes);
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+        const std::chrono::duration<double> took = Clock::now() - t0;
+        state.SetIterationTime(took.count());
+        out.push_back(took.count() * 1000);
+    }
+    state.counters["median_ms"] = Percentile(out, 0.5);
+}
+
+// Resident and peak resident memory of this process, in MB.
+double StatusMB(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(key)) / 1024.0;
+    return 0;
+}
+
+void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+void WaitForSnapshot()
+{
+    while (!(Form2->isVisible() && Form2->windowHandle() && Form2->windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+}
+
+void PickingMemory()
+{
+    const QImage& picture = Form2->imgMain->Picture();
+    Settle();
+    ResetPeak();
+    const double before = StatusMB("VmRSS:");
+    Form1->spbToolPixGetClick(nullptr);
+    WaitForSnapshot();
+    Settle();
+    const double peak = StatusMB("VmHWM:");
+    const double snapshot = double(picture.sizeInBytes()) / (1024.0 * 1024.0);
+    Form1->spbToolPixGetClick(nullptr);
+    Settle();
+    const double afterOne = StatusMB("VmRSS:");
+    for (int i = 0; i < 20; ++i) {
+        Form1->spbToolPixGetClick(nullptr);
+        WaitForSnapshot();
+        Form1->spbToolPixGetClick(nullptr);
+        Settle();
+    }
+    const double afterTwenty = StatusMB("VmRSS:");
+    std::printf("memory: before %.1f MB, peak while picking %.1f MB, snapshot %.1f MB: "
+                "(peak - before) / snapshot = %.2f (goal <= 1.5); twenty more pickings grew %.1f MB "
+                "(goal: nothing beyond the kept snapshot)\n",
+                before, peak, snapshot, (peak - before) / snapshot, afterTwenty - afterOne);
+}
+
 BENCHMARK(HueBarDragStep)->UseManualTime()->Iterations(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareGrab)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShmCapture)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemoryCopy)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(EyedropperStart)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -123,19 +213,27 @@ int main(int argc, char** argv)
     Settle();
     benchmark::RunSpecifiedBenchmarks();
 
-    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QSize screen =
+        QGuiApplication::primaryScreen()->size() * QGuiApplication::primaryScreen()->devicePixelRatio();
+    const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     if (!samples["hue bar step"].empty()) {
         const auto& s = samples["hue bar step"];
-        std::printf("hue bar drag step: median %.3f ms, p99 %.3f ms; goal 1 ms: p99/goal = %.2f\n",
-                    Percentile(s, 0.5), Percentile(s, 0.99), Percentile(s, 0.99) / 1.0);
+        std::printf("hue bar drag step: median %.3f ms, p99 %.3f ms; goal 1 ms: p99/goal = %.2f\n", Percentile(s, 0.5),
+                    Percentile(s, 0.99), Percentile(s, 0.99) / 1.0);
     }
-    if (!samples["eyedropper start"].empty() && !samples["grabWindow(0)"].empty()) {
+    if (!samples["eyedropper start"].empty() && !samples["shm capture"].empty()) {
         const double start = Percentile(samples["eyedropper start"], 0.5);
+        const double shm = Percentile(samples["shm capture"], 0.5);
         const double grab = Percentile(samples["grabWindow(0)"], 0.5);
-        std::printf("eyedropper start at %dx%d: median %.1f ms, bare grabWindow(0) %.1f ms; "
-                    "(start - 100 ms) / grab = %.2f (goal <= 1.3)\n",
-                    screen.width(), screen.height(), start, grab, (start - 100.0) / grab);
+        const double copy = Percentile(samples["memory copy"], 0.5);
+        std::printf("eyedropper start at %dx%d, scale %g: median %.1f ms; capture (MIT-SHM) %.1f ms, "
+                    "bare grabWindow(0) %.1f ms, memory copy %.1f ms; start - 100 ms - capture = %.1f ms "
+                    "(goal <= 15); capture / memory copy = %.2f; start <= 300 ms: %s\n",
+                    screen.width(), screen.height(), ratio, start, shm, grab, copy, start - 100.0 - shm,
+                    copy > 0 ? shm / copy : 0.0, start <= 300 ? "yes" : "no");
     }
+    if (!samples["eyedropper start"].empty())
+        PickingMemory();
     benchmark::Shutdown();
     DestroyTesmarWindows();
     return 0;

@@ -7,7 +7,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           fonts-ipafont-gothic)
 if [ "$what" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file dbus
+             desktop-file-utils appstream dpkg-dev valgrind libbenchmark-dev file python3 dbus
              sway swaybg xwayland grim wl-clipboard jq libwayland-dev qt6-wayland pipewire
              xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 fi

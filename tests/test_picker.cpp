@@ -2,6 +2,7 @@
 // snapshot window and banner, and what a pick reads.
 #include "support/testsupport.h"
 
+#include "forms/spoite.h"
 #include "forms/unit1.h"
 #include "forms/unit2.h"
 #include "forms/unit3.h"
@@ -195,6 +196,21 @@ private slots:
         f->mnuEditScreenCopy->trigger();
     }
 
+    void eyedropperCursorDrawnInWholeDevicePixels()
+    {
+        // At every ratio: the drawing in blocks of whole device pixels, the
+        // hot spot on the start of the tip's block, and the tip drawn there.
+        for (qreal r : {1.0, 1.5, 2.0, 3.0}) {
+            const QCursor cursor = SpoiteCursor(r);
+            const int factor = r > 1 ? (r > 2 ? 3 : 2) : 1;
+            const QImage drawing = cursor.pixmap().toImage();
+            QCOMPARE(drawing.size(), QSize(32, 32) * factor);
+            QCOMPARE(cursor.hotSpot(), QPoint(1, 14) * factor);
+            QCOMPARE(qAlpha(drawing.pixel(cursor.hotSpot())), 255);
+            QCOMPARE(drawing.pixel(cursor.hotSpot() + QPoint(factor - 1, factor - 1)), drawing.pixel(cursor.hotSpot()));
+        }
+    }
+
     void eachStartTakesANewSnapshot()
     {
         QColor fill(10, 20, 30);
@@ -231,6 +247,10 @@ private slots:
         f->mnuEditScreenCopy->trigger();
         f->mnuVisibleWndFront->trigger();
         QCOMPARE(f->frontWndOn, 0);
+        QVERIFY(!f->mnuVisibleWndFront->isChecked());
+        QVERIFY(OnTop(f));
+        Press(Qt::LeftButton, QPoint(9, 9));
+        QVERIFY(OnTop(f));
         f->mnuEditScreenCopy->trigger();
         QVERIFY(!OnTop(f));
         QVERIFY(!f->spbToolFrontWnd->isChecked());

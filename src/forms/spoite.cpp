@@ -19,5 +19,7 @@ QCursor SpoiteCursor(qreal ratio)
     QPixmap scaled =
         QPixmap::fromImage(drawing.scaled(drawing.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     scaled.setDevicePixelRatio(factor);
-    return QCursor(scaled, 1, 14);
+    // The hot spot counts the drawing's own pixels (Qt 6.4 on X11 takes it
+    // so): the tip's block starts at factor times the tip.
+    return QCursor(scaled, factor * 1, factor * 14);
 }

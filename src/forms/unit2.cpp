@@ -13,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -20,6 +21,8 @@
 #include <QScreen>
 #include <QThread>
 #include <QToolButton>
+
+#include <algorithm>
 
 TForm2* Form2 = nullptr;
 
@@ -128,7 +131,13 @@ void TForm2::FormShow(QObject*)
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     Form1->hide();
     QCoreApplication::processEvents();
-    QThread::msleep(100);
+    // 100 ms for the screen to settle. The previous snapshot is let go
+    // meanwhile (only one is ever held; giving back a large one takes a
+    // while), and the wait is only what is left of the 100 ms.
+    QElapsedTimer waited;
+    waited.start();
+    imgMain->SetPictureSize(0, 0);
+    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
 
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
@@ -138,8 +147,6 @@ void TForm2::FormShow(QObject*)
     const int h = desktop.height();
     setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    // The previous snapshot goes before the new one comes: only one is held.
-    imgMain->SetPictureSize(0, 0);
     wayland = IsWaylandSession();
     CaptureResult capture = CaptureScreen(screen, desktop);
     QImage& shot = capture.image;
