@@ -52,7 +52,7 @@ wl_enter() {
         local status=0
         setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
-            USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" \
+            USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
             bash "$stage/$(basename "$script")" "$@" || status=$?
         # Screenshots the test left (of a failure, or asked for) go to WL_SHOTS.
         if [ -n "${WL_SHOTS:-}" ]; then
