@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -34,16 +35,20 @@ ScreenGrabber& Grabber()
     return grabber;
 }
 
-// Every monitor as it is now, in device pixels.
-QImage GrabScreen(QScreen* screen, const QRect& desktop)
+// Every monitor as it is now, in device pixels, or why there is no picture.
+CaptureResult CaptureScreen(QScreen* screen, const QRect& desktop)
 {
     if (Grabber())
-        return Grabber()(screen);
+        return {Grabber()(screen), QString()};
+    // The portal's client lives only for its request: nothing of the session
+    // bus outlives the application.
+    if (IsWaylandSession())
+        return MakeScreenCapture()->Capture(desktop);
     static const std::unique_ptr<ScreenCapture> capture = MakeScreenCapture();
     CaptureResult result = capture->Capture(desktop);
     if (!result.failure.isEmpty())
         qWarning("%s", qUtf8Printable(result.failure));
-    return std::move(result.image);
+    return result;
 }
 
 } // namespace
@@ -65,6 +70,28 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     connect(imgMain, &TImage::pointerMove, this, [this](QPointF p) { imgMainMouseMove(imgMain, p.x(), p.y()); });
     connect(imgMain, &TImage::mouseUp, this,
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
+    readout = new TSnapshotReadout(this);
+    readout->hide();
+}
+
+void TForm2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    readout->move(width() - readout->width(), height() - readout->height());
+}
+
+void TForm2::EndFailedPicking()
+{
+    // Picking stops as a right press would stop it, then the user is told
+    // why: a blank picture would look like a real one.
+    const QString failure = captureFailure_;
+    captureFailure_.clear();
+    if (Form1->pixGetOn == 1)
+        Form1->spbToolPixGetClick(Form1->spbToolPixGet);
+    else if (isVisible())
+        close();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
+    QMessageBox::warning(Form1, QStringLiteral("画面の色をｺﾋﾟｰできません"), failure, QMessageBox::Ok);
 }
 
 void TForm2::showEvent(QShowEvent* event)
@@ -121,9 +148,17 @@ void TForm2::FormShow(QObject*)
     const int h = desktop.height();
     setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    QImage shot = GrabScreen(screen, desktop);
+    wayland = IsWaylandSession();
+    CaptureResult capture = CaptureScreen(screen, desktop);
+    QImage& shot = capture.image;
     if (shot.isNull()) {
         imgMain->SetPictureSize(w, h);
+        if (!capture.failure.isEmpty()) {
+            // Not shown at all; picking ends once the start has finished.
+            setAttribute(Qt::WA_DontShowOnScreen, true);
+            captureFailure_ = capture.failure;
+            QMetaObject::invokeMethod(this, &TForm2::EndFailedPicking, Qt::QueuedConnection);
+        }
     } else {
         // The copy holds device pixels; shown at the desktop's scale, each
         // of them lands on its own device pixel and the copy fills the screen.
@@ -137,7 +172,17 @@ void TForm2::FormShow(QObject*)
     RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
-    Form3->show();
+    if (wayland) {
+        // The desktop neither places nor stacks windows for us: the snapshot
+        // asks to be full screen and carries the banner and the readout.
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        readout->move(width() - readout->width(), height() - readout->height());
+        readout->show();
+        readout->raise();
+    } else {
+        readout->hide();
+        Form3->show();
+    }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
     imgMain->setCursor(SpoiteCursor(devicePixelRatioF()));
@@ -163,6 +208,8 @@ void TForm2::PickAt(double x, double y)
     Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();
+    if (readout->isVisible())
+        readout->update();
 }
 
 void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, double x, double y)

@@ -10,6 +10,7 @@
 
 class QScreen;
 class TImage;
+class TSnapshotReadout;
 
 class TForm2 : public QWidget {
     Q_OBJECT
@@ -18,6 +19,11 @@ public:
 
     std::uint8_t imgMainDown = 0;
     TImage* imgMain = nullptr;
+    // Wayland only: the banner's text and the picked colour, drawn in the
+    // snapshot's bottom right corner.
+    TSnapshotReadout* readout = nullptr;
+    // Whether this picking runs on a Wayland session (decided at each start).
+    bool wayland = false;
 
     void FormShow(QObject* sender);
     void FormClose(QObject* sender);
@@ -30,12 +36,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void EndFailedPicking();
+    QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);
 };

@@ -2,11 +2,14 @@
 
 #include "app/application.h"
 #include "core/mfunc.h"
+#include "forms/unit1.h"
+#include "widgets/tedit.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
@@ -80,3 +83,46 @@ void TForm3::StartMove()
 void TForm3::Panel1MouseDown(QObject*, Qt::MouseButton, int, int) { StartMove(); }
 
 void TForm3::Label1MouseDown(QObject*, Qt::MouseButton, int, int) { StartMove(); }
+
+TSnapshotReadout::TSnapshotReadout(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(kWidth, kHeight);
+}
+
+void TSnapshotReadout::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect frame = rect();
+    painter.fillRect(frame, palette().window());
+    painter.setPen(palette().light().color());
+    painter.drawLine(frame.topLeft(), frame.topRight());
+    painter.drawLine(frame.topLeft(), frame.bottomLeft());
+    painter.setPen(palette().dark().color());
+    painter.drawLine(frame.bottomLeft(), frame.bottomRight());
+    painter.drawLine(frame.topRight(), frame.bottomRight());
+
+    // The banner's line, as the banner window shows it elsewhere.
+    painter.setFont(TesmarFont(16, true));
+    painter.setPen(Qt::red);
+    painter.drawText(QRect(8, 8, 231, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("右クリックで元の画面に戻ります"));
+
+    // The picked colour: swatch, then its three text forms.
+    const TColor colour = Form1 ? Form1->currentColor : 0;
+    const QRect swatch(8, 32, 56, 56);
+    painter.fillRect(swatch, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    painter.setPen(palette().windowText().color());
+    painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+    painter.setFont(TesmarFont(12));
+    const QString forms[3][2] = {
+        {QStringLiteral("10進"), Form1 ? Form1->edtDec->text() : QString()},
+        {QStringLiteral("16進"), Form1 ? Form1->edtHex->text() : QString()},
+        {QStringLiteral("HTML"), Form1 ? Form1->edtHtml->text() : QString()},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int top = 34 + i * 18;
+        painter.drawText(QRect(74, top, 40, 16), Qt::AlignLeft | Qt::AlignVCenter, forms[i][0]);
+        painter.drawText(QRect(116, top, 124, 16), Qt::AlignLeft | Qt::AlignVCenter, forms[i][1]);
+    }
+}

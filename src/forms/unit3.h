@@ -30,4 +30,20 @@ private:
     void StartMove();
 };
 
+// On Wayland the desktop places and stacks windows itself, so the banner's
+// text and a readout of the picked colour are drawn inside the snapshot
+// window, in its bottom right corner: the swatch and the decimal, hexadecimal
+// and HTML forms as the main window shows them. Presses go through it to the
+// snapshot below.
+class TSnapshotReadout : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSnapshotReadout(QWidget* parent);
+    static constexpr int kWidth = 248;
+    static constexpr int kHeight = 96;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 extern TForm3* Form3;

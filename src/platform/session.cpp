@@ -1,4 +1,5 @@
 // Which kind of desktop Tesmar runs on, and the screen capture that fits it.
+#include "platform/portalcapture.h"
 #include "platform/screencapture.h"
 #include "platform/x11.h"
 #include "platform/x11capture.h"
@@ -19,7 +20,7 @@ std::unique_ptr<ScreenCapture> MakeScreenCapture()
         // No Wayland client may read the screen by itself; the desktop's
         // screenshot portal is the way there. The toolkit's own copy gives an
         // empty or black picture.
-        return std::make_unique<ToolkitScreenCapture>();
+        return std::make_unique<PortalCapture>();
     }
     if (x11::Connection() != nullptr)
         return std::make_unique<X11ShmScreenCapture>();
