@@ -42,7 +42,7 @@ configure() {
         ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$(command -v "$compiler")" "$dir/CMakeCache.txt"; then
         rm -rf "$dir"
     fi
-    cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER="$(command -v "$compiler")" -DTESMAR_WERROR=ON \
+    cmake --no-warn-unused-cli -S . -B "$dir" -DCMAKE_CXX_COMPILER="$(command -v "$compiler")" -DTESMAR_WERROR=ON \
         -DTESMAR_FUZZ=OFF -DTESMAR_SANITIZE=OFF -DTESMAR_BENCH=OFF -DTESMAR_E2E=ON -DBUILD_TESTING=ON \
         -DCMAKE_CXX_FLAGS= -DCMAKE_EXE_LINKER_FLAGS= -DCMAKE_SHARED_LINKER_FLAGS= "$@" >/dev/null
 }
