@@ -15,6 +15,8 @@ start_display() { # width height
     for n in $(seq 200); do [ -s "$bench_tmp/display" ] && break; sleep 0.05; done
     [ -s "$bench_tmp/display" ] || { cat "$bench_tmp/xvfb.log" >&2; echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(head -n1 "$bench_tmp/display")"
+    # No session bus, so that libdbus does not start one for the new display.
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$bench_tmp/no-session-bus"
     for n in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
     xdpyinfo >/dev/null 2>&1 || { cat "$bench_tmp/xvfb.log" >&2; echo "display $DISPLAY not reachable" >&2; return 1; }
     openbox >"$bench_tmp/openbox.log" 2>&1 &

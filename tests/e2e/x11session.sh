@@ -73,6 +73,11 @@ start_session() {
     E2E_PIDS+=($!)
     wait_for test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    # No session bus: without one, libdbus would start a bus of its own for
+    # the new display (dbus-launch --autolaunch), which is slow on a loaded
+    # machine, can hold up Qt's start for its D-Bus timeouts and outlives
+    # the test.
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-session-bus"
     wait_for xprop -root || fail "display $DISPLAY not reachable"
     # openbox now and then gives up at once on a display that has just come
     # up; it is started again then.

@@ -44,7 +44,9 @@ tesmar_records() {
 # whatever happens: the program must name its own sources. The main window's
 # constructor is looked up the way valgrind does and run through the matcher;
 # without debug information the check is skipped, visibly.
-symbol="$(nm --defined-only "$program" 2>/dev/null | awk '$2 ~ /^[Tt]$/ && $3 ~ /^_ZN6TForm1C[12]E/ { print $1; exit }')"
+# (awk reads all of nm's output: leaving early would fail the pipe.)
+symbol="$(nm --defined-only "$program" 2>/dev/null |
+    awk '!found && $2 ~ /^[Tt]$/ && $3 ~ /^_ZN6TForm1C[12]E/ { print $1; found = 1 }')"
 where="$( [ -n "$symbol" ] && addr2line -e "$program" "0x$symbol" 2>/dev/null || true)"
 where="${where%% *}" # without " (discriminator N)"
 if ! printf 'definitely lost\n   at 0x0: TForm1 (%s)\n' "$where" | tesmar_records | grep -q .; then
