@@ -29,7 +29,8 @@ started=$SECONDS
 # Tests the source tree holds, by kind.
 count() { find "$@" -type f 2>/dev/null | wc -l; }
 n_offscreen=$(count tests -maxdepth 1 -name 'test_*.cpp')
-n_e2e=$(count tests -name 'e2e_*.sh')
+n_e2e=$(count tests/e2e -name 'e2e_*.sh')
+n_wayland=$(count tests/wayland -name 'e2e_*.sh')
 n_memcheck=$(count tests/memcheck -name 'check_*.sh')
 n_packaging=$(count tests/scripts -name 'check_*.sh')
 
@@ -74,13 +75,16 @@ for stage in $stages; do
         echo "== release: g++, -O3, with tests and benchmark programs"
         configure build-release g++ -DCMAKE_BUILD_TYPE=Release -DTESMAR_BENCH=ON
         cmake --build build-release -j"$jobs"
-        run_tests build-release release $((n_offscreen + n_e2e)) -LE 'memcheck|packaging'
+        run_tests build-release release $((n_offscreen + n_e2e + n_wayland)) -LE 'memcheck|packaging'
         ;;
     debian)
         echo "== debian: g++ with Debian's standard build flags"
         # dpkg-buildflags maps the current folder (the source tree) away in
         # the debug information, as a package build does.
-        configure build-debian g++ -DCMAKE_BUILD_TYPE=None \
+        # Built for /usr with full hardening, as a distribution's package is: the
+        # packaging checks here build and check that package.
+        export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+        configure build-debian g++ -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
             -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
             -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
             -DCMAKE_SHARED_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"

@@ -6,7 +6,7 @@
 # readout in the snapshot following the picks, the end by a right press, and
 # the colour on the clipboard. First, with the portal stopped, picking ends
 # at once with one message, and works again once the portal is back.
-# usage: wayland_picker.sh TESMAR VPOINTER SOLIDWINDOW BUILD-DIR
+# usage: e2e_wayland_picker.sh TESMAR VPOINTER SOLIDWINDOW BUILD-DIR
 set -euo pipefail
 source "$(dirname "$0")/session.sh"
 build=$4
