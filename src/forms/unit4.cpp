@@ -47,8 +47,13 @@ void CentreOverMainWindow(QWidget* dialog)
         return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                         outer.bottom() - inner.bottom());
     };
+    // A dialog shown before and hidden since can report a frame that is no
+    // frame at all (negative margins) until it is framed again.
+    const auto isFrame = [](const QMargins& m) {
+        return !m.isNull() && m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0;
+    };
     QMargins frame = frameOf(dialog);
-    if (frame.isNull())
+    if (!isFrame(frame))
         frame = frameOf(Form1);
     const QSize outer = dialog->size().grownBy(frame);
     const int left = CentredEdge(main.left(), main.width(), outer.width());
