@@ -12,8 +12,8 @@ snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --nam
 on_top() { net_wm_state "$1" | grep -q _NET_WM_STATE_ABOVE; }
 main_on_top() { MAIN_WID="$(main_window)" && on_top "$MAIN_WID"; }
 main_not_on_top() { MAIN_WID="$(main_window)" && ! on_top "$MAIN_WID"; }
-# Hiding and showing a window whose keep-on-top hint changed gives it a new
-# native window: the main window is looked up again each time.
+# The main window is looked up again each time, so these checks hold whatever
+# window id it has (e2e_picker_window checks that the id stays the same).
 main_in_place() { MAIN_WID="$(main_window)" && [ "$(outer_geometry "$MAIN_WID")" = "$place" ]; }
 snapshot_at() { [ "$(client_geometry "$snap")" = "0 0 $w $h" ]; }
 banner_at() { [ "$(client_geometry "$banner")" = "$((w - 248)) $((h - 32)) 248 32" ]; }
