@@ -12,6 +12,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -35,9 +36,67 @@ bool ServerWritesRgb32(xcb_connection_t* c, const xcb_screen_t* screen)
     return false;
 }
 
-void DetachMemory(void* address) { shmdt(address); }
+} // namespace
 
-QImage ShmCopyOfRoot()
+// A shared-memory segment the server writes the screen into. It is kept from
+// one snapshot to the next: a fresh segment the size of an 8K screen costs
+// several times the copy itself in page faults, in the server and in Tesmar.
+struct X11ShmScreenCapture::Segment {
+    void* address = nullptr;
+    std::size_t bytes = 0;
+    std::uint32_t id = 0; // the server's name for it; 0 when not attached
+    bool inUse = false;   // a picture still shows these pixels
+
+    ~Segment()
+    {
+        // The server lets go of it when Tesmar's connection ends; by then the
+        // toolkit may have closed that connection, so it is not asked here.
+        if (address != nullptr)
+            shmdt(address);
+    }
+};
+
+namespace {
+
+using SegmentPtr = std::shared_ptr<X11ShmScreenCapture::Segment>;
+
+// Called when the last picture sharing the segment's pixels goes away.
+void ReleaseSegment(void* info)
+{
+    auto* held = static_cast<SegmentPtr*>(info);
+    (*held)->inUse = false;
+    delete held;
+}
+
+SegmentPtr NewSegment(xcb_connection_t* c, std::size_t bytes)
+{
+    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (id < 0)
+        return {};
+    void* address = shmat(id, nullptr, 0);
+    if (address == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return {};
+    }
+    auto segment = std::make_shared<X11ShmScreenCapture::Segment>();
+    segment->address = address;
+    segment->bytes = bytes;
+    const xcb_shm_seg_t name = xcb_generate_id(c);
+    xcb_generic_error_t* error = xcb_request_check(c, xcb_shm_attach_checked(c, name, std::uint32_t(id), 0));
+    // Marked for removal now: the memory goes away with its last user, even
+    // if Tesmar ends in the middle.
+    shmctl(id, IPC_RMID, nullptr);
+    if (error != nullptr) {
+        std::free(error);
+        return {};
+    }
+    segment->id = name;
+    return segment;
+}
+
+} // namespace
+
+QImage X11ShmScreenCapture::CopyOfRoot()
 {
     xcb_connection_t* c = x11::Connection();
     if (c == nullptr)
@@ -54,43 +113,35 @@ QImage ShmCopyOfRoot()
     if (bytes == 0)
         return {};
 
-    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (id < 0)
-        return {};
-    void* address = shmat(id, nullptr, 0);
-    if (address == reinterpret_cast<void*>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
-        return {};
+    // The kept segment is written again only when no picture shows it any
+    // more; otherwise (or at a new screen size) a new one takes its place.
+    if (kept_ == nullptr || kept_->inUse || kept_->bytes != bytes) {
+        if (kept_ != nullptr && kept_->id != 0)
+            xcb_shm_detach(c, kept_->id);
+        kept_ = NewSegment(c, bytes);
+        if (kept_ == nullptr)
+            return {};
     }
-    const xcb_shm_seg_t segment = xcb_generate_id(c);
-    xcb_generic_error_t* error = xcb_request_check(c, xcb_shm_attach_checked(c, segment, id, 0));
-    // Marked for removal now: the memory goes away with its last user, even
-    // if Tesmar ends in the middle.
-    shmctl(id, IPC_RMID, nullptr);
-    if (error != nullptr) {
-        std::free(error);
-        shmdt(address);
-        return {};
-    }
+    xcb_generic_error_t* error = nullptr;
     xcb_shm_get_image_reply_t* reply = xcb_shm_get_image_reply(
         c,
         xcb_shm_get_image(c, screen->root, 0, 0, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
-                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, kept_->id, 0),
         &error);
-    xcb_shm_detach(c, segment);
-    xcb_flush(c);
     const bool copied = reply != nullptr && error == nullptr;
     std::free(reply);
     std::free(error);
-    if (!copied) {
-        shmdt(address);
+    if (!copied)
         return {};
-    }
-    // The picture owns the shared memory; no second copy of the screen is made.
-    return QImage(static_cast<uchar*>(address), width, height, width * 4, QImage::Format_RGB32, DetachMemory, address);
+    // The picture shares the segment's pixels; no second copy of the screen
+    // is made.
+    kept_->inUse = true;
+    return QImage(static_cast<uchar*>(kept_->address), width, height, width * 4, QImage::Format_RGB32, ReleaseSegment,
+                  new SegmentPtr(kept_));
 }
 
-} // namespace
+X11ShmScreenCapture::X11ShmScreenCapture() = default;
+X11ShmScreenCapture::~X11ShmScreenCapture() = default;
 
 CaptureResult ToolkitScreenCapture::Capture(const QRect& desktop)
 {
@@ -105,7 +156,7 @@ CaptureResult ToolkitScreenCapture::Capture(const QRect& desktop)
 
 CaptureResult X11ShmScreenCapture::Capture(const QRect& desktop)
 {
-    QImage image = ShmCopyOfRoot();
+    QImage image = CopyOfRoot();
     if (image.isNull())
         return ToolkitScreenCapture().Capture(desktop);
     return {std::move(image), {}};

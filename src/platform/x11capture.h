@@ -3,6 +3,8 @@
 
 #include "platform/screencapture.h"
 
+#include <memory>
+
 // The toolkit's own copy of the screen (QScreen::grabWindow): works wherever
 // a client may read the screen, through plain image requests on X11, which
 // take over a second for an 8K desktop.
@@ -17,5 +19,14 @@ public:
 // missing or refused (a remote display, a server in another container).
 class X11ShmScreenCapture : public ScreenCapture {
 public:
+    X11ShmScreenCapture();
+    ~X11ShmScreenCapture() override;
     CaptureResult Capture(const QRect& desktop) override;
+
+    struct Segment;
+
+private:
+    QImage CopyOfRoot();
+
+    std::shared_ptr<Segment> kept_;
 };
