@@ -164,7 +164,7 @@ void TForm2::FormShow(QObject*)
         // of them lands on its own device pixel and the copy fills the screen.
         const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, devicePixelRatioF());
         shot.setDevicePixelRatio(scale.x);
-        imgMain->SetPicture(shot);
+        imgMain->SetPicture(shot, std::move(capture.onScreen));
     }
     imgMain->resize(w, h);
 

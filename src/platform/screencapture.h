@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 struct CaptureResult {
@@ -16,6 +17,10 @@ struct CaptureResult {
     // Why there is no picture, for the message shown to the user; empty when
     // the copy worked, or when it failed in a way the user need not be told.
     QString failure;
+    // Draws part of the picture (device pixels, its corner at the window's)
+    // straight onto a native window, without the toolkit's copy of it; false
+    // when it cannot. Empty when the capture offers no such way.
+    std::function<bool(WId window, const QRect& devicePixels)> onScreen = {};
 };
 
 class ScreenCapture {

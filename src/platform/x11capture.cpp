@@ -49,8 +49,12 @@ struct X11ShmScreenCapture::Segment {
 
     ~Segment()
     {
-        // The server lets go of it when Tesmar's connection ends; by then the
-        // toolkit may have closed that connection, so it is not asked here.
+        // Once the toolkit has closed its connection, the server has let go
+        // of the segment by itself.
+        if (xcb_connection_t* c = id != 0 ? x11::Connection() : nullptr) {
+            xcb_shm_detach(c, id);
+            xcb_flush(c);
+        }
         if (address != nullptr)
             shmdt(address);
     }
@@ -94,6 +98,66 @@ SegmentPtr NewSegment(xcb_connection_t* c, std::size_t bytes)
     return segment;
 }
 
+// Draws a picture from a kept segment onto a window with the server's own
+// copy: the picture never passes through the toolkit's window buffer.
+class SegmentPainter {
+public:
+    SegmentPainter(QSize size, SegmentPtr segment) : size_(size), segment_(std::move(segment)) {}
+
+    bool operator()(WId window, const QRect& area)
+    {
+        xcb_connection_t* c = x11::Connection();
+        if (c == nullptr || !Fits(c, std::uint32_t(window)))
+            return false;
+        const QRect part = area & QRect(QPoint(0, 0), size_);
+        if (!part.isEmpty())
+            xcb_shm_put_image(c, std::uint32_t(window), Context(c), std::uint16_t(size_.width()),
+                              std::uint16_t(size_.height()), std::uint16_t(part.x()), std::uint16_t(part.y()),
+                              std::uint16_t(part.width()), std::uint16_t(part.height()), std::int16_t(part.x()),
+                              std::int16_t(part.y()), RootDepth(c), XCB_IMAGE_FORMAT_Z_PIXMAP, 0, segment_->id, 0);
+        xcb_flush(c);
+        return true;
+    }
+
+private:
+    static std::uint8_t RootDepth(xcb_connection_t* c)
+    {
+        return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root_depth;
+    }
+
+    // The server copies the segment only onto a window of the screen's depth.
+    bool Fits(xcb_connection_t* c, std::uint32_t window)
+    {
+        if (window != checked_) {
+            xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+            fits_ = geometry != nullptr && geometry->depth == RootDepth(c);
+            std::free(geometry);
+            checked_ = window;
+        }
+        return fits_;
+    }
+
+    // One graphics context for every window of the screen's depth, kept for
+    // the connection's life; no exposure events come of its copies.
+    static xcb_gcontext_t Context(xcb_connection_t* c)
+    {
+        static xcb_connection_t* madeOn = nullptr;
+        static xcb_gcontext_t context = 0;
+        if (madeOn != c) {
+            context = xcb_generate_id(c);
+            const std::uint32_t noExposures = 0;
+            xcb_create_gc(c, context, x11::Root(), XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+            madeOn = c;
+        }
+        return context;
+    }
+
+    QSize size_;
+    SegmentPtr segment_;
+    std::uint32_t checked_ = 0;
+    bool fits_ = false;
+};
+
 } // namespace
 
 QImage X11ShmScreenCapture::CopyOfRoot()
@@ -116,8 +180,6 @@ QImage X11ShmScreenCapture::CopyOfRoot()
     // The kept segment is written again only when no picture shows it any
     // more; otherwise (or at a new screen size) a new one takes its place.
     if (kept_ == nullptr || kept_->inUse || kept_->bytes != bytes) {
-        if (kept_ != nullptr && kept_->id != 0)
-            xcb_shm_detach(c, kept_->id);
         kept_ = NewSegment(c, bytes);
         if (kept_ == nullptr)
             return {};
@@ -159,5 +221,6 @@ CaptureResult X11ShmScreenCapture::Capture(const QRect& desktop)
     QImage image = CopyOfRoot();
     if (image.isNull())
         return ToolkitScreenCapture().Capture(desktop);
-    return {std::move(image), {}};
+    const QSize size = image.size();
+    return {std::move(image), {}, SegmentPainter(size, kept_)};
 }

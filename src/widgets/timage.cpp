@@ -30,20 +30,58 @@ TColor TImage::FromRgb(QRgb rgb) { return MakeColor(qRed(rgb), qGreen(rgb), qBlu
 
 void TImage::SetPictureSize(int width, int height)
 {
+    SetOnScreenPainter({});
     picture_ = QImage(width, height, QImage::Format_RGB32);
     picture_.fill(Qt::white);
     resize(width, height);
     update();
 }
 
-void TImage::SetPicture(const QImage& image)
+void TImage::SetPicture(const QImage& image) { SetPicture(image, {}); }
+
+void TImage::SetPicture(const QImage& image, OnScreenPainter onScreen)
 {
     picture_ = image.convertToFormat(QImage::Format_RGB32);
+    // A converted picture no longer holds the pixels the painter draws.
+    SetOnScreenPainter(picture_.constBits() == image.constBits() ? std::move(onScreen) : OnScreenPainter());
     update();
+}
+
+void TImage::SetOnScreenPainter(OnScreenPainter onScreen)
+{
+    if (!onScreen_ && !onScreen)
+        return;
+    onScreen_ = std::move(onScreen);
+    if (onScreen_)
+        setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_PaintOnScreen, static_cast<bool>(onScreen_));
+}
+
+// Without a paint engine the toolkit neither draws the control into its own
+// copy of the window nor copies that over what the painter drew.
+QPaintEngine* TImage::paintEngine() const { return onScreen_ ? nullptr : QWidget::paintEngine(); }
+
+void TImage::PaintOnScreen(const QRegion& region)
+{
+    // The logical pixels asked for, widened to whole device pixels.
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& r : region) {
+        const QRect device =
+            QRect(QPoint(int(std::floor(r.left() * ratio)), int(std::floor(r.top() * ratio))),
+                  QPoint(int(std::ceil((r.right() + 1) * ratio)) - 1, int(std::ceil((r.bottom() + 1) * ratio)) - 1)) &
+            picture_.rect();
+        if (!device.isEmpty() && !onScreen_(winId(), device)) {
+            // Drawn by the toolkit from now on.
+            SetOnScreenPainter({});
+            update();
+            return;
+        }
+    }
 }
 
 void TImage::FillRect(int left, int top, int right, int bottom, TColor color)
 {
+    SetOnScreenPainter({}); // the painter would show the picture as it was
     const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & picture_.rect();
     if (area.isEmpty())
         return;
@@ -64,6 +102,7 @@ void TImage::DrawLine(int x1, int y1, int x2, int y2, TColor color)
     } else if (y1 == y2) {
         FillRect(std::min(x1, x2), y1, std::max(x1, x2) + 1, y1 + 1, color);
     } else {
+        SetOnScreenPainter({});
         QPainter painter(&picture_);
         painter.setPen(QColor::fromRgb(ToRgb(color)));
         painter.drawLine(x1, y1, x2, y2);
@@ -81,6 +120,7 @@ void TImage::DrawOutline(int left, int top, int right, int bottom, TColor color)
 
 void TImage::SetPixel(int x, int y, TColor color)
 {
+    SetOnScreenPainter({}); // the painter would show the picture as it was
     if (!picture_.valid(x, y))
         return;
     reinterpret_cast<QRgb*>(picture_.scanLine(y))[x] = ToRgb(color);
@@ -96,6 +136,10 @@ TColor TImage::Pixel(int x, int y) const
 
 void TImage::paintEvent(QPaintEvent* event)
 {
+    if (onScreen_) {
+        PaintOnScreen(event->region());
+        return;
+    }
     // Only what the picture does not cover gets the background: a full-screen
     // snapshot is drawn once, not painted over twice.
     QPainter painter(this);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -18,7 +20,17 @@ public:
     // size ÷ ratio logical pixels, one picture pixel per device pixel when the
     // ratio is the screen's.
     void SetPicture(const QImage& image);
+    // Draws part of the picture (device pixels, the picture's corner at the
+    // window's) straight onto a native window; false when it cannot.
+    using OnScreenPainter = std::function<bool(WId window, const QRect& devicePixels)>;
+    // The same, with a way to draw the picture that spares the toolkit's own
+    // copy of it: the control then has its own native window and is drawn
+    // only by the painter. For a full-screen snapshot that copy costs as much
+    // as taking the snapshot.
+    void SetPicture(const QImage& image, OnScreenPainter onScreen);
+    bool PaintsOnScreen() const { return static_cast<bool>(onScreen_); }
     const QImage& Picture() const { return picture_; }
+    QPaintEngine* paintEngine() const override;
 
     void FillRect(int left, int top, int right, int bottom, TColor color);    // right and bottom exclusive
     void DrawLine(int x1, int y1, int x2, int y2, TColor color);              // both ends inclusive
@@ -48,7 +60,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void PaintOnScreen(const QRegion& region);
+    void SetOnScreenPainter(OnScreenPainter onScreen);
+
     QImage picture_;
+    OnScreenPainter onScreen_;
 };
 
 // A one-pixel rectangle outline, transparent inside.
