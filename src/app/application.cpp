@@ -2,11 +2,14 @@
 
 #include "core/colour.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -143,6 +146,16 @@ void ShowErrorReport(const std::exception& error)
 }
 
 void SetErrorReportHook(ErrorReportHook hook) { Hook() = std::move(hook); }
+
+bool CloseWindow(QWidget* window)
+{
+    QCloseEvent event;
+    QCoreApplication::sendEvent(window, &event);
+    if (!event.isAccepted())
+        return false;
+    window->hide();
+    return true;
+}
 
 QFont TesmarFont(int pixelSize, bool bold)
 {

@@ -6,6 +6,8 @@
 
 #include <exception>
 #include <functional>
+
+class QWidget;
 #include <memory>
 
 class TApplication : public QApplication {
@@ -43,6 +45,11 @@ template <typename F> void RunGuarded(F&& body)
         ShowErrorReport(error);
     }
 }
+
+// Closes a window as QWidget::close() does, its close event first, but only
+// hides its native window: close() destroys it, and the desktop then has to
+// take on a new window at every showing. False when the close is refused.
+bool CloseWindow(QWidget* window);
 
 // The font every window asks for: "ＭＳ Ｐゴシック" and its stand-ins, in pixels.
 QFont TesmarFont(int pixelSize, bool bold = false);

@@ -34,7 +34,7 @@ void TForm1::spbToolPixGetClick(QObject*)
         // A snapshot window already closed by other means gets no second close
         // event from the toolkit, yet its closing steps run again.
         if (Form2->isVisible())
-            Form2->close();
+            CloseWindow(Form2);
         else
             Form2->FormClose(Form2);
         pixGetOn = 0;

@@ -89,7 +89,7 @@ void TForm2::EndFailedPicking()
     if (Form1->pixGetOn == 1)
         Form1->spbToolPixGetClick(Form1->spbToolPixGet);
     else if (isVisible())
-        close();
+        CloseWindow(this);
     setAttribute(Qt::WA_DontShowOnScreen, false);
     QMessageBox::warning(Form1, QStringLiteral("画面の色をｺﾋﾟｰできません"), failure, QMessageBox::Ok);
 }
@@ -195,7 +195,7 @@ void TForm2::FormClose(QObject*)
     else if (Form1->frontWndOn == 1)
         SetTopmost(Form1);
     Form1->spbToolFrontWnd->setEnabled(true);
-    Form3->close();
+    CloseWindow(Form3);
 }
 
 void TForm2::PickAt(double x, double y)
@@ -220,7 +220,7 @@ void TForm2::imgMainMouseDown(QObject*, Qt::MouseButton button, double x, double
     } else if (button == Qt::RightButton) {
         Form1->pixGetGroup->setExclusive(false);
         Form1->spbToolPixGet->setChecked(false);
-        close();
+        CloseWindow(this);
         Form1->pixGetOn = 0;
     }
 }

@@ -15,6 +15,7 @@ main_not_on_top() { MAIN_WID="$(main_window)" && ! on_top "$MAIN_WID"; }
 # The main window is looked up again each time, so these checks hold whatever
 # window id it has (e2e_picker_window checks that the id stays the same).
 main_in_place() { MAIN_WID="$(main_window)" && [ "$(outer_geometry "$MAIN_WID")" = "$place" ]; }
+pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
 snapshot_at() { [ "$(client_geometry "$snap")" = "0 0 $w $h" ]; }
 banner_at() { [ "$(client_geometry "$banner")" = "$((w - 248)) $((h - 32)) 248 32" ]; }
 
@@ -74,8 +75,18 @@ for size in 1920x1080 1280x1024; do
     wait_for screen_shows_all || fail "$size: the screen does not show the frozen picture, the main window and the banner"
     [ "$size" = 1920x1080 ] && cp "$E2E_TMP/shot.png" "$shots/e2e_picker_screen.png" 2>/dev/null || true
 
-    # The real screen changes; the snapshot does not.
+    # The real screen changes; the snapshot does not, and it is drawn again
+    # where another window covered it and went away.
     xsetroot -solid '#abcdef'
+    if [ "$size" = 1920x1080 ]; then
+        convert -size 120x90 xc:'#ff0000' "$E2E_TMP/cover.png"
+        display -geometry +300+400 "$E2E_TMP/cover.png" >/dev/null 2>&1 &
+        cover=$!
+        wait_for pixel_is 340 440 ff0000 || fail "the covering window did not show"
+        kill "$cover"
+        wait "$cover" 2>/dev/null || true
+        wait_for pixel_is 340 440 123456 || fail "snapshot not drawn again where a window covered it: $(screen_pixel 340 440)"
+    fi
     click_at 7 9 1
     end_picking_at 12 14 "first"
     wait_for main_not_on_top || fail "$size: still on top after picking"
