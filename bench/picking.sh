@@ -14,7 +14,7 @@ for size in "1920 1080" "3840 2160" "7680 4320"; do
         set -- $size
         start_display "$1" "$2"
         export QT_SCALE_FACTOR=$scale
-        filter='Grab|Shm|Memory|Eyedropper'
+        filter="Grab|Shm|Memory|Bare|Eyedropper"
         [ "$1" = 1920 ] && [ "$scale" = 1 ] && filter='.'
         "$build/bench/bench_picking" --benchmark_filter="$filter" 2>&1 |
             grep -E 'hue bar|eyedropper|memory|^[A-Z][A-Za-z]+/'

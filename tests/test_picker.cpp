@@ -302,6 +302,46 @@ private slots:
         QVERIFY(Form2->isVisible());
         f->mnuEditScreenCopy->trigger();
     }
+
+    // A snapshot the window system can draw by itself: drawn by the painter
+    // only while shown, exactly the parts asked for; any change to the
+    // picture, or a painter that cannot draw, hands it back to the toolkit.
+    void onScreenPainterDrawsOnlyWhatIsShown()
+    {
+        QWidget top;
+        top.resize(64, 48);
+        auto* image = new TImage(&top);
+        image->resize(64, 48);
+        const QImage picture = Gradient({64, 48}, 1);
+        QRegion drawn;
+        bool works = true;
+        image->SetPicture(picture, [&](WId window, const QRect& area) {
+            [&] { QCOMPARE(window, image->winId()); }();
+            drawn += area;
+            return works;
+        });
+        QVERIFY(image->PaintsOnScreen());
+        image->repaint();
+        QVERIFY(drawn.isEmpty());
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        image->repaint();
+        QCOMPARE(drawn, QRegion(picture.rect()));
+        drawn = QRegion();
+        image->repaint(QRect(10, 12, 5, 3));
+        QCOMPARE(drawn, QRegion(10, 12, 5, 3));
+
+        image->SetPixel(0, 0, 0xFF);
+        QVERIFY(!image->PaintsOnScreen());
+        QCOMPARE(image->Pixel(0, 0), TColor(0xFF));
+        QCOMPARE(picture.pixel(0, 0), qRgb(0, 0, 7));
+
+        works = false;
+        image->SetPicture(picture, [&](WId, const QRect&) { return works; });
+        image->repaint();
+        QVERIFY(!image->PaintsOnScreen());
+        QCOMPARE(image->grab().toImage().pixel(20, 20), picture.pixel(20, 20));
+    }
 };
 
 QTEST_MAIN(PickerTest)

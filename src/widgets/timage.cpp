@@ -64,12 +64,11 @@ QPaintEngine* TImage::paintEngine() const { return onScreen_ ? nullptr : QWidget
 
 void TImage::PaintOnScreen(const QRegion& region)
 {
-    // The toolkit asks for paints of a hidden or not yet shown window too;
-    // its showing brings a paint of its own. A full-screen copy drawn for
-    // nothing would hold up the window system.
-    for (const QWidget* widget : {static_cast<const QWidget*>(this), static_cast<const QWidget*>(window())})
-        if (const QWindow* native = widget->windowHandle(); native == nullptr || !native->isExposed())
-            return;
+    // The toolkit asks for paints of a hidden window too; its showing brings
+    // a paint of its own. A full-screen copy drawn for nothing would hold up
+    // the window system.
+    if (!isVisible() || windowHandle() == nullptr || !windowHandle()->isExposed())
+        return;
     // The logical pixels asked for, widened to whole device pixels.
     const qreal ratio = devicePixelRatioF();
     for (const QRect& r : region) {
