@@ -131,12 +131,12 @@ void TForm2::FormShow(QObject*)
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
     Form1->hide();
-    QCoreApplication::processEvents();
-    // 100 ms for the screen to settle. The previous snapshot is let go
-    // meanwhile (only one is ever held; giving back a large one takes a
-    // while), and the wait is only what is left of the 100 ms.
+    // 100 ms for the screen to settle from the hide. The hide itself is
+    // handed over and the previous snapshot let go meanwhile (only one is
+    // ever held), and the wait is only what is left of the 100 ms.
     QElapsedTimer waited;
     waited.start();
+    QCoreApplication::processEvents();
     imgMain->SetPictureSize(0, 0);
     QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
 
