@@ -6,9 +6,9 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 class QWidget;
-#include <memory>
 
 class TApplication : public QApplication {
     Q_OBJECT

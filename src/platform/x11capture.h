@@ -14,8 +14,9 @@ public:
 };
 
 // The X server's shared-memory image extension (MIT-SHM): the server writes
-// the root window's pixels straight into memory the picture then owns, at
-// memory speed. Falls back to the toolkit's copy where the extension is
+// the root window's pixels straight into a shared segment, kept from one
+// snapshot to the next, that the picture shares; the result also lets the
+// server draw the picture from there. Falls back to the toolkit's copy where the extension is
 // missing or refused (a remote display, a server in another container).
 class X11ShmScreenCapture : public ScreenCapture {
 public:

@@ -89,11 +89,7 @@ for scale in 1 2; do
     import -window root "$E2E_TMP/shot.png"
     if [ "$scale" = 1 ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_two_monitors.png" 2>/dev/null || true; fi
     points=(5,5 1601,3 2500,500 3199,999 1700,990)
-    mapfile -t colours < <(screen_colours "$E2E_TMP/shot.png" "${points[@]}")
-    for i in "${!points[@]}"; do
-        [ "${colours[i]}" = "$(expected_colour ${points[i]/,/ })" ] ||
-            fail "two monitors, scale $scale: the snapshot shows ${colours[i]} at (${points[i]})"
-    done
+    expect_position_colours "$E2E_TMP/shot.png" "two monitors, scale $scale" "${points[@]}"
     activate "$MAIN_WID"
     for p in 2401,555 1600,0 3199,999 1601,3; do
         x=${p%,*}

@@ -111,6 +111,19 @@ screen_colours() {
     convert "$file" -format "$format" info: | cut -c1-7
 }
 
+# Fails unless the screenshot shows each point in its own position colour:
+# expect_position_colours FILE WHAT X,Y ...
+expect_position_colours() {
+    local file=$1 what=$2 colours i want
+    shift 2
+    local points=("$@")
+    mapfile -t colours < <(screen_colours "$file" "${points[@]}")
+    for i in "${!points[@]}"; do
+        want="$(expected_colour ${points[i]/,/ })"
+        [ "${colours[i]}" = "$want" ] || fail "$what: snapshot shows ${colours[i]} at (${points[i]}), not $want"
+    done
+}
+
 # The eyedropper at one scale ("factor 1.5", "xft 192"), on a desktop whose
 # every pixel's colour gives its position: the frozen snapshot shows all four
 # quadrants as they were, one snapshot pixel per device pixel, and a click on
@@ -141,7 +154,7 @@ check_scaled_picking() {
     # Every quadrant of the frozen screen, pixel for pixel where no window lies on it.
     import -window root "$E2E_TMP/shot.png"
     if [ "$variant" = "factor 2" ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_scale2.png" 2>/dev/null || true; fi
-    local seen_points=() want=() colours i
+    local seen_points=()
     for qx in 0 1; do
         for qy in 0 1; do
             seen=0
@@ -152,18 +165,13 @@ check_scaled_picking() {
                     covers "$MAIN_WID" "$x" "$y" && continue
                     covers "$banner" "$x" "$y" && continue
                     seen_points+=("$x,$y")
-                    want+=("$(expected_colour "$x" "$y")")
                     seen=$((seen + 1))
                 done
             done
             [ "$seen" -ge 5 ] || fail "$variant: only $seen points seen in quadrant $qx,$qy"
         done
     done
-    mapfile -t colours < <(screen_colours "$E2E_TMP/shot.png" "${seen_points[@]}")
-    for i in "${!seen_points[@]}"; do
-        [ "${colours[i]}" = "${want[i]}" ] ||
-            fail "$variant: snapshot shows ${colours[i]} at (${seen_points[i]}), not ${want[i]}"
-    done
+    expect_position_colours "$E2E_TMP/shot.png" "$variant" "${seen_points[@]}"
 
     activate "$MAIN_WID"
     picked=0
