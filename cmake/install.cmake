@@ -17,6 +17,13 @@
 # Installing (and cpack) needs only the program built, not the tests and benchmarks.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
+# Folders made while installing, and the package's control files, get the
+# usual modes whatever the umask of the one who builds: a package built under
+# umask 077 would otherwise install folders only root may enter.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                                WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 set(TESMAR_APP_ID io.github.tesmar.Tesmar)
 set(TESMAR_INSTALL_DIR lib/tesmar)
 # Links are made once in the build folder and installed as links.
