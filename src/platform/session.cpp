@@ -5,11 +5,41 @@
 #include "platform/x11capture.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// XWayland announces itself through an extension of its own name; a plain X
+// server (Xorg, Xvfb, Xephyr, a VNC server) lets its clients read the screen,
+// whatever the environment of the program says.
+bool IsXWayland(xcb_connection_t* c)
+{
+    static const char kName[] = "XWAYLAND";
+    xcb_query_extension_reply_t* reply =
+        xcb_query_extension_reply(c, xcb_query_extension(c, std::strlen(kName), kName), nullptr);
+    const bool present = reply != nullptr && reply->present;
+    std::free(reply);
+    return present;
+}
+
+} // namespace
 
 bool IsWaylandSession()
 {
-    // The session, not the platform Qt chose: an X11 client under XWayland
+    // Judged by the display Tesmar really uses: an X11 client under XWayland
     // cannot read the screen either.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return true;
+    if (xcb_connection_t* c = x11::Connection()) {
+        static const bool xwayland = IsXWayland(c);
+        return xwayland;
+    }
+    // Neither (an offscreen run, say): the session's own word.
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            qgetenv("XDG_SESSION_TYPE").compare("wayland", Qt::CaseInsensitive) == 0;
 }
