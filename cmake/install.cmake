@@ -17,11 +17,11 @@
 # Installing (and cpack) needs only the program built, not the tests and benchmarks.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-# Folders made while installing, and the package's control files, get the
-# usual modes whatever the umask of the one who builds: a package built under
-# umask 077 would otherwise install folders only root may enter.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                                WORLD_READ WORLD_EXECUTE)
+# The package's folders and control files get the usual modes whatever the
+# umask of the one who builds: built under umask 077, a package would install
+# folders only root may enter. cpack makes its folders under the umask, so
+# they are set right before it packs them.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package-modes.cmake)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(TESMAR_APP_ID io.github.tesmar.Tesmar)
