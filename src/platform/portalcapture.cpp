@@ -95,7 +95,9 @@ QImage TakePicture(const QVariantMap& results, std::time_t since, const QSize& l
         QImageReader reader(&buffer, "png");
         reader.setAutoTransform(false);
         const QSize size = reader.size();
-        if (!size.isValid() || size.width() > limit.width() || size.height() > limit.height()) {
+        if (!size.isValid()) {
+            why = Failure(QStringLiteral("(画像を読めません)"));
+        } else if (size.width() > limit.width() || size.height() > limit.height()) {
             why = Failure(QStringLiteral("(画像が画面より大きすぎます)"));
         } else {
             const int allocation = QImageReader::allocationLimit();
