@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "forms/glyphs.h"
 #include "forms/spoite.h"
+#include "widgets/tcombobox.h"
 #include "widgets/tedit.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
@@ -217,7 +218,7 @@ void TForm1::BuildLayout()
     }
 
     Label13 = MakeLabel(page, QStringLiteral("ブラウザカラー"), 8, 172);
-    cmbBrowserColor = new QComboBox(page);
+    cmbBrowserColor = new TComboBox(page);
     cmbBrowserColor->setGeometry(8, 184, 129, 20);
     cmbBrowserColor->setEditable(false);
     cmbBrowserColor->setFocusPolicy(Qt::ClickFocus);
