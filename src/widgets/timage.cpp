@@ -34,8 +34,8 @@ QPoint TImage::PixelAt(QPointF position) const
 
 void TImage::showEvent(QShowEvent* event)
 {
-    // Presses reach the window first, where the toolkit hands them on (a
-    // second filter of the same control is not added twice).
+    // Presses reach the window first, where the toolkit hands them on to a
+    // control. Installing the filter again on a later showing adds no second one.
     if (QWindow* handle = window()->windowHandle())
         handle->installEventFilter(this);
     QWidget::showEvent(event);
@@ -50,8 +50,10 @@ bool TImage::eventFilter(QObject* watched, QEvent* event)
     // last row or column goes to its neighbour, often a scroll bar. Such a
     // press is given to this control, at the whole pixel that holds it; the
     // exact position travels with it.
-    auto* press = static_cast<QMouseEvent*>(event);
     QWidget* top = window();
+    if (watched != top->windowHandle())
+        return false;
+    auto* press = static_cast<QMouseEvent*>(event);
     const QPointF exact = press->scenePosition();
     const QPoint held = PixelAt(exact);
     if (top->childAt(held) != this || top->childAt(press->position().toPoint()) == this)
