@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "forms/glyphs.h"
 #include "forms/spoite.h"
+#include "widgets/tcombobox.h"
 #include "widgets/tedit.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
@@ -217,7 +218,7 @@ void TForm1::BuildLayout()
     }
 
     Label13 = MakeLabel(page, QStringLiteral("ブラウザカラー"), 8, 172);
-    cmbBrowserColor = new QComboBox(page);
+    cmbBrowserColor = new TComboBox(page);
     cmbBrowserColor->setGeometry(8, 184, 129, 20);
     cmbBrowserColor->setEditable(false);
     cmbBrowserColor->setFocusPolicy(Qt::ClickFocus);
@@ -406,17 +407,24 @@ void TForm1::ConnectHandlers()
             }));
 
     // Hue bar, browser colours, palette grid and swatch.
-    connect(imgColorBar, &TImage::mouseDown, this,
-            Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseDown(imgColorBar, b, x, y); }));
-    connect(imgColorBar, &TImage::mouseMove, this,
-            Guarded([this](int x, int y) { imgColorBarMouseMove(imgColorBar, x, y); }));
+    // The bar and the grid take the pixel under the pointer's device pixel.
+    connect(imgColorBar, &TImage::pointerDown, this, Guarded([this](Qt::MouseButton b, QPointF p) {
+                const QPoint at = imgColorBar->PixelAt(p);
+                imgColorBarMouseDown(imgColorBar, b, at.x(), at.y());
+            }));
+    connect(imgColorBar, &TImage::pointerMove, this, Guarded([this](QPointF p) {
+                const QPoint at = imgColorBar->PixelAt(p);
+                imgColorBarMouseMove(imgColorBar, at.x(), at.y());
+            }));
     connect(imgColorBar, &TImage::mouseUp, this,
             Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseUp(imgColorBar, b, x, y); }));
     // Only a real change of the selected item: choosing the item already selected changes nothing.
     connect(cmbBrowserColor, &QComboBox::currentIndexChanged, this,
             Guarded([this] { cmbBrowserColorChange(cmbBrowserColor); }));
-    connect(imgPalette, &TImage::mouseDown, this,
-            Guarded([this](Qt::MouseButton b, int x, int y) { imgPaletteMouseDown(imgPalette, b, x, y); }));
+    connect(imgPalette, &TImage::pointerDown, this, Guarded([this](Qt::MouseButton b, QPointF p) {
+                const QPoint at = imgPalette->PixelAt(p);
+                imgPaletteMouseDown(imgPalette, b, at.x(), at.y());
+            }));
     connect(imgPalette, &TImage::dblClick, this, Guarded([this] { imgPaletteDblClick(imgPalette); }));
     connect(PaintBox, &TImage::dblClick, this, Guarded([this] { PaintBoxDblClick(PaintBox); }));
 

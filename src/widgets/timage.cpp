@@ -1,5 +1,6 @@
 #include "widgets/timage.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -24,6 +25,46 @@ QPointF ExactPosition(const QWidget* widget, const QMouseEvent* event)
 } // namespace
 
 TImage::TImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QPoint TImage::PixelAt(QPointF position) const
+{
+    const qreal half = 0.5 / devicePixelRatioF();
+    return {int(std::floor(position.x() + half)), int(std::floor(position.y() + half))};
+}
+
+void TImage::showEvent(QShowEvent* event)
+{
+    // Presses reach the window first, where the toolkit hands them on to a
+    // control. Installing the filter again on a later showing adds no second one.
+    if (QWindow* handle = window()->windowHandle())
+        handle->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+bool TImage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    // Qt hands a press to the control under its position rounded to whole
+    // logical pixels: on a scaled screen a device pixel on this control's
+    // last row or column goes to its neighbour, often a scroll bar. Such a
+    // press is given to this control, at the whole pixel that holds it; the
+    // exact position travels with it.
+    QWidget* top = window();
+    if (watched != top->windowHandle())
+        return false;
+    auto* press = static_cast<QMouseEvent*>(event);
+    const QPointF exact = press->scenePosition();
+    const QPoint held = PixelAt(exact);
+    if (top->childAt(held) != this || top->childAt(press->position().toPoint()) == this)
+        return false;
+    QMouseEvent handed(press->type(), QPointF(held), exact, press->globalPosition(), press->button(), press->buttons(),
+                       press->modifiers(), press->pointingDevice());
+    handed.setTimestamp(press->timestamp());
+    QCoreApplication::sendEvent(watched, &handed);
+    press->setAccepted(handed.isAccepted());
+    return true;
+}
 
 QRgb TImage::ToRgb(TColor color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(color)); }
 
