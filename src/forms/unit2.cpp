@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/screencapture.h"
 #include "platform/windowlayer.h"
+#include "platform/x11.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
@@ -19,9 +20,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -60,9 +64,18 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("画面のハードコピー"));
     // No focus: under some window managers a focused borderless window the
     // size of the screen is lifted above the windows kept on top.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    // On X11 the snapshot is not handed to the window manager: managers
+    // shrink a window to one monitor or its work area, tile it, shift it or
+    // lift it above the windows kept on top. Unmanaged, it lies exactly over
+    // every monitor and is kept right below the main window and the banner.
+    if (x11::Connection() != nullptr && !IsWaylandSession())
+        flags |= Qt::X11BypassWindowManagerHint;
+    setWindowFlags(flags);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(TesmarFont(12));
+    stacking_ = new QTimer(this);
+    connect(stacking_, &QTimer::timeout, this, &TForm2::KeepStacked);
     imgMain = new TImage(this);
     imgMain->move(0, 0);
     connect(imgMain, &TImage::pointerDown, this,
@@ -182,6 +195,10 @@ void TForm2::FormShow(QObject*)
     } else {
         readout->hide();
         Form3->show();
+        clearMask();
+        KeepComposited(windowHandle());
+        stackingWatch_ = WatchStacking([this] { KeepStacked(); });
+        stacking_->start(kStackingPoll);
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -196,6 +213,33 @@ void TForm2::FormClose(QObject*)
         SetTopmost(Form1);
     Form1->spbToolFrontWnd->setEnabled(true);
     CloseWindow(Form3);
+}
+
+void TForm2::KeepStacked()
+{
+    if (!isVisible()) {
+        stacking_->stop();
+        stackingWatch_.reset();
+        return;
+    }
+    // The window manager frames and stacks the main window and the banner
+    // after the snapshot is mapped, and restacks windows later: checked at
+    // each change of the stacking, and now and then.
+    const std::vector<QWindow*> above{Form1->windowHandle(), Form3->windowHandle()};
+    KeepBelow(windowHandle(), above);
+    // Some compositing managers draw an unmanaged window over every managed
+    // one whatever the stacking: the snapshot leaves out the main window's
+    // and the banner's frames, so they show, and take presses, in any case.
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = geometry().topLeft() * ratio;
+    QRegion shown(rect());
+    for (const QRect& frame : FrameRectangles(above)) {
+        const QRect device = frame.translated(-origin);
+        shown -= QRect(QPoint(qFloor(device.left() / ratio), qFloor(device.top() / ratio)),
+                       QPoint(qCeil((device.right() + 1) / ratio) - 1, qCeil((device.bottom() + 1) / ratio) - 1));
+    }
+    if (shown != mask())
+        setMask(shown);
 }
 
 void TForm2::PickAt(double x, double y)

@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QScreen;
+class QTimer;
 class TImage;
 class TSnapshotReadout;
 
@@ -43,7 +45,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr int kStackingPoll = 100;
     void EndFailedPicking();
+    void KeepStacked();
+    QTimer* stacking_ = nullptr;
+    std::shared_ptr<void> stackingWatch_;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);

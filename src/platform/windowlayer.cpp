@@ -2,8 +2,11 @@
 
 #include "platform/x11.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 #include <QVariant>
 #include <QWindow>
 
@@ -135,4 +138,182 @@ void RestoreDesktopPlacement(QWindow* window, const DesktopPlacement& placement)
     if (KeepsAbove(window))
         states.push_back(above);
     x11::SetProperty32(id, x11::Atom("_NET_WM_STATE"), XCB_ATOM_ATOM, states);
+}
+
+namespace {
+
+// The child of the root window that holds the window: the window manager's
+// frame around it, or the window itself when nothing reparented it.
+std::uint32_t TopLevelOf(xcb_connection_t* c, std::uint32_t id)
+{
+    const std::uint32_t root = x11::Root();
+    for (int depth = 0; depth < 16 && id != 0; ++depth) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, id), nullptr);
+        if (tree == nullptr)
+            return 0;
+        const std::uint32_t parent = tree->parent;
+        std::free(tree);
+        if (parent == root || parent == 0)
+            return id;
+        id = parent;
+    }
+    return 0;
+}
+
+bool Viewable(xcb_connection_t* c, std::uint32_t id)
+{
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr);
+    const bool viewable = attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(attributes);
+    return viewable;
+}
+
+} // namespace
+
+bool KeepBelow(QWindow* window, const std::vector<QWindow*>& above)
+{
+    xcb_connection_t* c = x11::Connection();
+    if (window == nullptr || c == nullptr || !window->isVisible())
+        return true;
+    const std::uint32_t own = TopLevelOf(c, NativeId(window));
+    std::vector<std::uint32_t> frames;
+    bool shown = true;
+    for (QWindow* other : above) {
+        if (other == nullptr || !other->isVisible())
+            continue;
+        const std::uint32_t frame = TopLevelOf(c, NativeId(other));
+        shown = shown && frame != 0 && Viewable(c, NativeId(other));
+        if (frame != 0 && frame != own)
+            frames.push_back(frame);
+    }
+    if (own == 0 || frames.empty())
+        return shown;
+    // The root's children come bottom to top.
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, x11::Root()), nullptr);
+    if (tree == nullptr)
+        return false;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const int count = xcb_query_tree_children_length(tree);
+    int ownIndex = -1;
+    int lowest = count;
+    std::uint32_t lowestFrame = 0;
+    for (int i = 0; i < count; ++i) {
+        if (children[i] == own)
+            ownIndex = i;
+        else if (std::find(frames.begin(), frames.end(), children[i]) != frames.end() && i < lowest) {
+            lowest = i;
+            lowestFrame = children[i];
+        }
+    }
+    // Right below means no other shown window in between: some managers
+    // restack all their frames together, which slides other windows'
+    // frames over the unmanaged one.
+    bool directlyBelow = ownIndex >= 0 && ownIndex < lowest;
+    for (int i = ownIndex + 1; directlyBelow && i < lowest; ++i)
+        directlyBelow = !Viewable(c, children[i]);
+    std::free(tree);
+    if (ownIndex < 0 || lowestFrame == 0)
+        return false;
+    if (directlyBelow)
+        return shown;
+    const std::uint32_t values[] = {lowestFrame, XCB_STACK_MODE_BELOW};
+    xcb_configure_window(c, own, XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
+    xcb_flush(c);
+    return false;
+}
+
+void KeepComposited(QWindow* window)
+{
+    if (window == nullptr || x11::Connection() == nullptr)
+        return;
+    constexpr std::uint32_t kNeverBypass = 2;
+    x11::SetProperty32(NativeId(window), x11::Atom("_NET_WM_BYPASS_COMPOSITOR"), XCB_ATOM_CARDINAL, {kNeverBypass});
+}
+
+namespace {
+
+class StackingFilter : public QAbstractNativeEventFilter {
+public:
+    explicit StackingFilter(std::function<void()> changed) : changed_(std::move(changed))
+    {
+        pending_.setSingleShot(true);
+        pending_.setInterval(0);
+        QObject::connect(&pending_, &QTimer::timeout, [this] { changed_(); });
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const std::uint8_t kind = event->response_type & 0x7f;
+        std::uint32_t parent = 0;
+        if (kind == XCB_CONFIGURE_NOTIFY)
+            parent = reinterpret_cast<const xcb_configure_notify_event_t*>(event)->event;
+        else if (kind == XCB_MAP_NOTIFY)
+            parent = reinterpret_cast<const xcb_map_notify_event_t*>(event)->event;
+        // Several changes in a row are answered once.
+        if (parent != 0 && parent == x11::Root() && !pending_.isActive())
+            pending_.start();
+        return false;
+    }
+
+private:
+    std::function<void()> changed_;
+    QTimer pending_;
+};
+
+} // namespace
+
+std::shared_ptr<void> WatchStacking(std::function<void()> changed)
+{
+    xcb_connection_t* c = x11::Connection();
+    if (c == nullptr)
+        return {};
+    // The root's changes of its children reach this client only when asked
+    // for, added to what the toolkit already asks for there.
+    const std::uint32_t root = x11::Root();
+    std::uint32_t mask = 0;
+    if (xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr)) {
+        mask = attributes->your_event_mask;
+        std::free(attributes);
+    }
+    const std::uint32_t watched = mask | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &watched);
+    xcb_flush(c);
+    auto* filter = new StackingFilter(std::move(changed));
+    QCoreApplication::instance()->installNativeEventFilter(filter);
+    return std::shared_ptr<void>(filter, [mask](void* p) {
+        auto* stopped = static_cast<StackingFilter*>(p);
+        if (QCoreApplication::instance() != nullptr)
+            QCoreApplication::instance()->removeNativeEventFilter(stopped);
+        if (xcb_connection_t* connection = x11::Connection()) {
+            xcb_change_window_attributes(connection, x11::Root(), XCB_CW_EVENT_MASK, &mask);
+            xcb_flush(connection);
+        }
+        delete stopped;
+    });
+}
+
+std::vector<QRect> FrameRectangles(const std::vector<QWindow*>& windows)
+{
+    std::vector<QRect> frames;
+    xcb_connection_t* c = x11::Connection();
+    if (c == nullptr)
+        return frames;
+    for (QWindow* window : windows) {
+        if (window == nullptr || !window->isVisible())
+            continue;
+        const std::uint32_t frame = TopLevelOf(c, NativeId(window));
+        if (frame == 0 || !Viewable(c, frame))
+            continue;
+        if (xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, frame), nullptr)) {
+            const int border = geometry->border_width;
+            frames.emplace_back(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+            std::free(geometry);
+        }
+    }
+    return frames;
 }

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -33,3 +36,22 @@ struct DesktopPlacement {
 DesktopPlacement SaveDesktopPlacement(QWindow* window);
 // Handed back to the hidden window just before it is shown again.
 void RestoreDesktopPlacement(QWindow* window, const DesktopPlacement& placement);
+
+// Keeps a window the window manager does not manage (override-redirect)
+// right below the given managed windows: below the lowest of their frames.
+// Returns true when it already stood there and every one of them is shown,
+// false when it was moved or a window is not shown yet.
+bool KeepBelow(QWindow* window, const std::vector<QWindow*>& above);
+// Asks a compositing manager to keep drawing the unmanaged window in its
+// place among the others: a window the size of the screen is otherwise
+// handed straight to the screen, over every other window.
+void KeepComposited(QWindow* window);
+
+// Calls `changed` soon after the X server restacks, maps or moves any
+// top-level window, for as long as the returned object lives; nothing
+// elsewhere.
+std::shared_ptr<void> WatchStacking(std::function<void()> changed);
+
+// Where the frames of the shown windows stand, in the X screen's device
+// pixels; empty off X11.
+std::vector<QRect> FrameRectangles(const std::vector<QWindow*>& windows);

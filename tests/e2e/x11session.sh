@@ -228,11 +228,13 @@ main_window() {
 
 # A menu of the program that is open: from the menu bar, a popup command or
 # a drop-down list. Popups are the windows the window manager does not
-# manage; tool tips are popups too but no menu.
+# manage; tool tips are popups too but no menu, and so is the frozen screen
+# while picking.
 popup_menu() {
     local id
     for id in $(tesmar_windows); do
         override_redirect "$id" || continue
+        xprop -id "$id" WM_NAME 2>/dev/null | grep -q 'ハードコピー' && continue
         case " $(window_types "$id") " in
         *" _NET_WM_WINDOW_TYPE_TOOLTIP "*) continue ;;
         esac
