@@ -143,6 +143,7 @@ void TForm2::FormShow(QObject*)
     // (its place, "on all desktops"), handed back before it is shown again.
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
+    const std::vector<QRect> mainFrame = FrameRectangles({Form1->windowHandle()});
     Form1->hide();
     // 100 ms for the screen to settle from the hide. The hide itself is
     // handed over and the previous snapshot let go meanwhile (only one is
@@ -151,7 +152,13 @@ void TForm2::FormShow(QObject*)
     waited.start();
     QCoreApplication::processEvents();
     imgMain->SetPictureSize(0, 0);
-    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
+    // A compositing manager may still be fading the main window out then:
+    // the copy would keep a ghost of it.
+    const int left = static_cast<int>(std::max<qint64>(0, 100 - waited.elapsed()));
+    if (mainFrame.empty())
+        QThread::msleep(static_cast<unsigned long>(left));
+    else
+        WaitForFadeOut(mainFrame.front(), left, left + 400);
 
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
@@ -181,7 +188,10 @@ void TForm2::FormShow(QObject*)
     }
     imgMain->resize(w, h);
 
-    Form1->windowHandle()->setFramePosition(mainPlace);
+    if (mainPlacement.framePosition)
+        PutBack(Form1->windowHandle(), mainPlacement);
+    else
+        Form1->windowHandle()->setFramePosition(mainPlace);
     RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
@@ -197,6 +207,9 @@ void TForm2::FormShow(QObject*)
         Form3->show();
         clearMask();
         KeepComposited(windowHandle());
+        mainPlacement_ = mainPlacement;
+        putBacks_ = 0;
+        shownSince_.start();
         stackingWatch_ = WatchStacking([this] { KeepStacked(); });
         stacking_->start(kStackingPoll);
     }
@@ -227,6 +240,13 @@ void TForm2::KeepStacked()
     // each change of the stacking, and now and then.
     const std::vector<QWindow*> above{Form1->windowHandle(), Form3->windowHandle()};
     KeepBelow(windowHandle(), above);
+    // Some managers push a main window that stood partly below the screen's
+    // edge back onto it when it is mapped again: it goes back where it stood.
+    if (putBacks_ < kPutBacks && shownSince_.elapsed() < kPutBackTime &&
+        !FrameRectangles({Form1->windowHandle()}).empty() && !StandsAt(Form1->windowHandle(), mainPlacement_)) {
+        ++putBacks_;
+        PutBack(Form1->windowHandle(), mainPlacement_);
+    }
     // Some compositing managers draw an unmanaged window over every managed
     // one whatever the stacking: the snapshot leaves out the main window's
     // and the banner's frames, so they show, and take presses, in any case.

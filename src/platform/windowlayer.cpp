@@ -112,12 +112,15 @@ DesktopPlacement SaveDesktopPlacement(QWindow* window)
             xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, id, x11::Root(), 0, 0), nullptr)) {
         // The frame's corner from what the X server and the window manager
         // say now; the toolkit's own idea of the frame can be stale.
+        // A manager that publishes no frame extents (i3) is taken at its
+        // word: the place kept is the client area's, put back as such.
         const auto frame = x11::Property32(id, x11::Atom("_NET_FRAME_EXTENTS"));
         const bool framed = frame && frame->size() == 4;
         const qreal ratio = window->devicePixelRatio();
         const int left = origin->dst_x - (framed ? static_cast<int>((*frame)[0]) : 0);
         const int top = origin->dst_y - (framed ? static_cast<int>((*frame)[2]) : 0);
         placement.framePosition = QPoint(qRound(left / ratio), qRound(top / ratio));
+        placement.clientPosition = !framed;
         std::free(origin);
     }
     return placement;
@@ -132,12 +135,51 @@ void RestoreDesktopPlacement(QWindow* window, const DesktopPlacement& placement)
     if (placement.withDesktop)
         x11::SetProperty32(id, x11::Atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, {placement.desktop});
     std::vector<std::uint32_t> states = placement.states;
-    // The layer is whatever was last asked for, not what it was before the hide.
-    const std::uint32_t above = x11::Atom("_NET_WM_STATE_ABOVE");
-    std::erase(states, above);
-    if (KeepsAbove(window))
-        states.push_back(above);
+    // The layer is asked for once the window is shown again (SetKeepAbove),
+    // not carried into the mapping: some managers (icewm) keep a layer found
+    // at the mapping for good and ignore a later request to leave it.
+    std::erase(states, x11::Atom("_NET_WM_STATE_ABOVE"));
     x11::SetProperty32(id, x11::Atom("_NET_WM_STATE"), XCB_ATOM_ATOM, states);
+}
+
+void PutBack(QWindow* window, const DesktopPlacement& placement)
+{
+    if (window == nullptr || !placement.framePosition)
+        return;
+    if (x11::Connection() != nullptr && window->isVisible()) {
+        // A shown window is moved through the manager, as a pager moves it:
+        // some managers keep a window's own move inside the screen.
+        constexpr std::uint32_t kNorthWest = 1;
+        constexpr std::uint32_t kStatic = 10;
+        constexpr std::uint32_t kXAndY = (1u << 8) | (1u << 9);
+        constexpr std::uint32_t kFromPager = 2u << 12;
+        const QPoint device = *placement.framePosition * window->devicePixelRatio();
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = NativeId(window);
+        event.type = x11::Atom("_NET_MOVERESIZE_WINDOW");
+        event.data.data32[0] = (placement.clientPosition ? kStatic : kNorthWest) | kXAndY | kFromPager;
+        event.data.data32[1] = static_cast<std::uint32_t>(device.x());
+        event.data.data32[2] = static_cast<std::uint32_t>(device.y());
+        xcb_connection_t* c = x11::Connection();
+        xcb_send_event(c, 0, x11::Root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&event));
+        xcb_flush(c);
+        return;
+    }
+    if (placement.clientPosition)
+        window->setPosition(*placement.framePosition);
+    else
+        window->setFramePosition(*placement.framePosition);
+}
+
+bool StandsAt(QWindow* window, const DesktopPlacement& placement)
+{
+    if (window == nullptr || !placement.framePosition)
+        return true;
+    const DesktopPlacement now = SaveDesktopPlacement(window);
+    return !now.framePosition || now.framePosition == placement.framePosition;
 }
 
 namespace {
@@ -316,4 +358,70 @@ std::vector<QRect> FrameRectangles(const std::vector<QWindow*>& windows)
         }
     }
     return frames;
+}
+
+std::optional<QRect> DesktopWorkArea()
+{
+    if (x11::Connection() == nullptr)
+        return std::nullopt;
+    const auto areas = x11::Property32(x11::Root(), x11::Atom("_NET_WORKAREA"));
+    const auto current = x11::Property32(x11::Root(), x11::Atom("_NET_CURRENT_DESKTOP"));
+    const std::size_t desktop = current && !current->empty() ? current->front() : 0;
+    if (!areas || areas->size() < 4 * (desktop + 1))
+        return std::nullopt;
+    const std::uint32_t* area = areas->data() + 4 * desktop;
+    const QRect work(static_cast<int>(area[0]), static_cast<int>(area[1]), static_cast<int>(area[2]),
+                     static_cast<int>(area[3]));
+    return work.isEmpty() ? std::nullopt : std::optional<QRect>(work);
+}
+
+namespace {
+
+bool CompositingManagerRuns(xcb_connection_t* c)
+{
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(0);
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, x11::Atom(name.constData())), nullptr);
+    const bool runs = owner != nullptr && owner->owner != XCB_NONE;
+    std::free(owner);
+    return runs;
+}
+
+QByteArray ScreenPixels(xcb_connection_t* c, const QRect& area)
+{
+    xcb_get_image_reply_t* image = xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, x11::Root(), static_cast<std::int16_t>(area.x()),
+                      static_cast<std::int16_t>(area.y()), static_cast<std::uint16_t>(area.width()),
+                      static_cast<std::uint16_t>(area.height()), ~0u),
+        nullptr);
+    if (image == nullptr)
+        return {};
+    QByteArray pixels(reinterpret_cast<const char*>(xcb_get_image_data(image)), xcb_get_image_data_length(image));
+    std::free(image);
+    return pixels;
+}
+
+} // namespace
+
+void WaitForFadeOut(const QRect& area, int minimum, int limit)
+{
+    QElapsedTimer timer;
+    timer.start();
+    xcb_connection_t* c = x11::Connection();
+    if (c == nullptr || area.isEmpty() || !CompositingManagerRuns(c)) {
+        QThread::msleep(static_cast<unsigned long>(std::max(0, minimum)));
+        return;
+    }
+    // The area is looked at frame by frame; two equal looks in a row after
+    // the minimum mean the fade is over.
+    constexpr int kFrame = 17;
+    QByteArray last = ScreenPixels(c, area);
+    while (timer.elapsed() < limit) {
+        QThread::msleep(kFrame);
+        QByteArray now = ScreenPixels(c, area);
+        if (now == last && timer.elapsed() >= minimum)
+            return;
+        last = std::move(now);
+    }
 }

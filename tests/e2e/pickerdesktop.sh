@@ -49,8 +49,12 @@ PY
     wait_for desktop_painted "$w" "$h" || fail "the position-encoded desktop was not painted"
 }
 
+# The picture's first pixels and, on the root (where no monitor need lie
+# under the last one), its last.
 desktop_painted() {
     import -window root "$E2E_TMP/root.png"
+    [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin) return 0 ;; esac
     [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 

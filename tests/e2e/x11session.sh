@@ -275,6 +275,37 @@ outer_geometry() {
 
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
 
+# The child of the root that holds the window (its frame, or the window
+# itself), as a decimal id.
+top_level() {
+    local id=$1 tree
+    while tree="$(xwininfo -id "$id" -tree 2>/dev/null)"; do
+        if grep -q 'Parent window id: .*(the root window)' <<<"$tree"; then
+            echo $((id))
+            return 0
+        fi
+        id="$(sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")"
+    done
+    return 1
+}
+
+# True when the first window lies under each of the others in the X server's
+# stacking (frames compared), i.e. they are drawn over it.
+stacked_under() {
+    local order=() id under i
+    under="$(top_level "$1")" || return 1
+    shift
+    # Top to bottom.
+    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do order+=($((id))); done
+    for id in "$@"; do
+        id="$(top_level "$id")" || return 1
+        for i in "${order[@]}"; do
+            [ "$i" = "$id" ] && break
+            [ "$i" = "$under" ] && return 1
+        done
+    done
+}
+
 active_window() { xdotool getactivewindow 2>/dev/null; }
 
 # The window is the window manager's active one and holds the keyboard focus.
