@@ -275,6 +275,16 @@ void KeepComposited(QWindow* window)
 
 namespace {
 
+bool ForManager(std::uint32_t type)
+{
+    static const char* const requests[] = {"_NET_WM_STATE",        "_NET_MOVERESIZE_WINDOW",    "_NET_ACTIVE_WINDOW",
+                                           "_NET_WM_DESKTOP",      "_NET_RESTACK_WINDOW",       "_NET_CLOSE_WINDOW",
+                                           "_NET_WM_MOVERESIZE",   "WM_CHANGE_STATE",           "_KDE_WM_CHANGE_STATE",
+                                           "_NET_CURRENT_DESKTOP", "_NET_REQUEST_FRAME_EXTENTS"};
+    return std::any_of(std::begin(requests), std::end(requests),
+                       [type](const char* name) { return x11::Atom(name) == type; });
+}
+
 class StackingFilter : public QAbstractNativeEventFilter {
 public:
     explicit StackingFilter(std::function<void()> changed) : changed_(std::move(changed))
@@ -290,6 +300,10 @@ public:
             return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
         const std::uint8_t kind = event->response_type & 0x7f;
+        // Watching the root brings the requests clients send its window
+        // manager, this one's own included: they are not the toolkit's.
+        if (kind == XCB_CLIENT_MESSAGE && ForManager(reinterpret_cast<const xcb_client_message_event_t*>(event)->type))
+            return true;
         std::uint32_t parent = 0;
         if (kind == XCB_CONFIGURE_NOTIFY)
             parent = reinterpret_cast<const xcb_configure_notify_event_t*>(event)->event;

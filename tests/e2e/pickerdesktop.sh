@@ -28,7 +28,7 @@ PY
     # display leaves the picture on the root and may still report a failure.
     display -window root "$file.png" >/dev/null 2>&1 || true
     case "${E2E_WM:-openbox}" in
-    xfwm4 | mutter | kwin)
+    xfwm4 | mutter | kwin | i3)
         # A compositing manager does not show the root's own picture: the
         # desktop is then a window of its own, of the desktop's type, which
         # managers keep lowest and leave where it is.
@@ -54,7 +54,7 @@ PY
 desktop_painted() {
     import -window root "$E2E_TMP/root.png"
     [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
-    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin) return 0 ;; esac
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3) return 0 ;; esac
     [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 
