@@ -28,7 +28,7 @@ PY
     # display leaves the picture on the root and may still report a failure.
     display -window root "$file.png" >/dev/null 2>&1 || true
     case "${E2E_WM:-openbox}" in
-    xfwm4 | mutter | kwin | i3)
+    xfwm4 | mutter | kwin)
         # A compositing manager does not show the root's own picture: the
         # desktop is then a window of its own, of the desktop's type, which
         # managers keep lowest and leave where it is.
@@ -49,8 +49,8 @@ PY
     wait_for desktop_painted "$w" "$h" || fail "the position-encoded desktop was not painted"
 }
 
-# The picture's first pixels and, on the root (where no monitor need lie
-# under the last one), its last.
+# The picture's first pixels and its last, where no monitor need lie under
+# the last one, nor a panel (i3's bar) over it.
 desktop_painted() {
     import -window root "$E2E_TMP/root.png"
     [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
