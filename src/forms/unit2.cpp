@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/screencapture.h"
 #include "platform/windowlayer.h"
+#include "platform/x11.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
@@ -19,9 +20,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -60,9 +64,18 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("画面のハードコピー"));
     // No focus: under some window managers a focused borderless window the
     // size of the screen is lifted above the windows kept on top.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    // On X11 the snapshot is not handed to the window manager: managers
+    // shrink a window to one monitor or its work area, tile it, shift it or
+    // lift it above the windows kept on top. Unmanaged, it lies exactly over
+    // every monitor and is kept right below the main window and the banner.
+    if (x11::Connection() != nullptr && !IsWaylandSession())
+        flags |= Qt::X11BypassWindowManagerHint;
+    setWindowFlags(flags);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(TesmarFont(12));
+    stacking_ = new QTimer(this);
+    connect(stacking_, &QTimer::timeout, this, &TForm2::KeepStacked);
     imgMain = new TImage(this);
     imgMain->move(0, 0);
     connect(imgMain, &TImage::pointerDown, this,
@@ -130,6 +143,7 @@ void TForm2::FormShow(QObject*)
     // (its place, "on all desktops"), handed back before it is shown again.
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
+    const std::vector<QRect> mainFrame = FrameRectangles({Form1->windowHandle()});
     Form1->hide();
     // 100 ms for the screen to settle from the hide. The hide itself is
     // handed over and the previous snapshot let go meanwhile (only one is
@@ -138,7 +152,13 @@ void TForm2::FormShow(QObject*)
     waited.start();
     QCoreApplication::processEvents();
     imgMain->SetPictureSize(0, 0);
-    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
+    // A compositing manager may still be fading the main window out then:
+    // the copy would keep a ghost of it.
+    const int left = static_cast<int>(std::max<qint64>(0, 100 - waited.elapsed()));
+    if (mainFrame.empty())
+        QThread::msleep(static_cast<unsigned long>(left));
+    else
+        WaitForFadeOut(mainFrame.front(), left, left + 400);
 
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
@@ -168,7 +188,10 @@ void TForm2::FormShow(QObject*)
     }
     imgMain->resize(w, h);
 
-    Form1->windowHandle()->setFramePosition(mainPlace);
+    if (mainPlacement.framePosition)
+        PutBack(Form1->windowHandle(), mainPlacement);
+    else
+        Form1->windowHandle()->setFramePosition(mainPlace);
     RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
     Form1->show();
     SetTopmost(Form1);
@@ -182,6 +205,13 @@ void TForm2::FormShow(QObject*)
     } else {
         readout->hide();
         Form3->show();
+        clearMask();
+        KeepComposited(windowHandle());
+        mainPlacement_ = mainPlacement;
+        putBacks_ = 0;
+        shownSince_.start();
+        stackingWatch_ = WatchStacking([this] { KeepStacked(); });
+        stacking_->start(kStackingPoll);
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -196,6 +226,40 @@ void TForm2::FormClose(QObject*)
         SetTopmost(Form1);
     Form1->spbToolFrontWnd->setEnabled(true);
     CloseWindow(Form3);
+}
+
+void TForm2::KeepStacked()
+{
+    if (!isVisible()) {
+        stacking_->stop();
+        stackingWatch_.reset();
+        return;
+    }
+    // The window manager frames and stacks the main window and the banner
+    // after the snapshot is mapped, and restacks windows later: checked at
+    // each change of the stacking, and now and then.
+    const std::vector<QWindow*> above{Form1->windowHandle(), Form3->windowHandle()};
+    KeepBelow(windowHandle(), above);
+    // Some managers push a main window that stood partly below the screen's
+    // edge back onto it when it is mapped again: it goes back where it stood.
+    if (putBacks_ < kPutBacks && shownSince_.elapsed() < kPutBackTime &&
+        !FrameRectangles({Form1->windowHandle()}).empty() && !StandsAt(Form1->windowHandle(), mainPlacement_)) {
+        ++putBacks_;
+        PutBack(Form1->windowHandle(), mainPlacement_);
+    }
+    // Some compositing managers draw an unmanaged window over every managed
+    // one whatever the stacking: the snapshot leaves out the main window's
+    // and the banner's frames, so they show, and take presses, in any case.
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = geometry().topLeft() * ratio;
+    QRegion shown(rect());
+    for (const QRect& frame : FrameRectangles(above)) {
+        const QRect device = frame.translated(-origin);
+        shown -= QRect(QPoint(qFloor(device.left() / ratio), qFloor(device.top() / ratio)),
+                       QPoint(qCeil((device.right() + 1) / ratio) - 1, qCeil((device.bottom() + 1) / ratio) - 1));
+    }
+    if (shown != mask())
+        setMask(shown);
 }
 
 void TForm2::PickAt(double x, double y)

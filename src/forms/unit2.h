@@ -2,13 +2,18 @@
 // on which the user picks a colour.
 #pragma once
 
+#include "platform/windowlayer.h"
+
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QScreen;
+class QTimer;
 class TImage;
 class TSnapshotReadout;
 
@@ -43,7 +48,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr int kStackingPoll = 100;
+    static constexpr int kPutBacks = 3;
+    static constexpr int kPutBackTime = 1000;
     void EndFailedPicking();
+    void KeepStacked();
+    QTimer* stacking_ = nullptr;
+    std::shared_ptr<void> stackingWatch_;
+    DesktopPlacement mainPlacement_;
+    int putBacks_ = 0;
+    QElapsedTimer shownSince_;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "forms/unit1.h"
+#include "platform/windowlayer.h"
 #include "widgets/tedit.h"
 
 #include <QFrame>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <QtMath>
 
 TForm3* Form3 = nullptr;
 
@@ -64,7 +66,16 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
 void TForm3::FormShow(QObject*)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    // The corner outside any panel the desktop keeps there: a manager may
+    // stack its panel over windows kept on top.
+    if (const auto work = DesktopWorkArea(); work && screen) {
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect logical(QPoint(qCeil(work->left() / ratio), qCeil(work->top() / ratio)),
+                            QPoint(qFloor((work->right() + 1) / ratio) - 1, qFloor((work->bottom() + 1) / ratio) - 1));
+        if (logical.intersects(desktop))
+            desktop &= logical;
+    }
     move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
     SetTopmost(this);
 }

@@ -27,9 +27,35 @@ PY
     fi
     # display leaves the picture on the root and may still report a failure.
     display -window root "$file.png" >/dev/null 2>&1 || true
+    case "${E2E_WM:-openbox}" in
+    xfwm4 | mutter | kwin)
+        # A compositing manager does not show the root's own picture: the
+        # desktop is then a window of its own, of the desktop's type, which
+        # managers keep lowest and leave where it is.
+        /usr/bin/python3 - "$file.png" <<'PY' &
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+root.wm_attributes("-type", "desktop")
+picture = tkinter.PhotoImage(file=sys.argv[1])
+root.geometry("%dx%d+0+0" % (picture.width(), picture.height()))
+tkinter.Label(root, image=picture, borderwidth=0, highlightthickness=0).pack()
+root.deiconify()
+root.mainloop()
+PY
+        E2E_PIDS+=($!)
+        ;;
+    esac
+    wait_for desktop_painted "$w" "$h" || fail "the position-encoded desktop was not painted"
+}
+
+# The picture's first pixels and its last, where no monitor need lie under
+# the last one, nor a panel (i3's bar) over it.
+desktop_painted() {
     import -window root "$E2E_TMP/root.png"
-    [ "$(screen_colour "$E2E_TMP/root.png" $((w - 1)) $((h - 1)))" = "$(expected_colour $((w - 1)) $((h - 1)))" ] ||
-        fail "the position-encoded desktop was not painted"
+    [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3) return 0 ;; esac
+    [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 
 # HTML colour of a pixel of a screenshot.
