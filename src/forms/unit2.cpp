@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 
