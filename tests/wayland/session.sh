@@ -81,7 +81,7 @@ wl_enter() {
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
+  <listen>unix:dir=$WL_STAGE</listen>
   <auth>EXTERNAL</auth>
   <servicedir>$WL_STAGE/services</servicedir>
   <standard_session_servicedirs/>
