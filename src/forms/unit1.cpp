@@ -22,7 +22,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <concepts>
 #include <cstdio>
@@ -117,7 +119,6 @@ template <typename F> auto Guarded(F body)
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Tesmar"));
-    setWindowIcon(TesmarIcon());
     setFont(TesmarFont(12));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -493,6 +494,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         RunGuarded([this] { FormShow(this); });
     QMainWindow::showEvent(event);
+    if (iconPending_ && windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
 }
 
 void TForm1::CentreOuterFrame()
@@ -527,6 +530,12 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // The first exposure is drawn when this returns; the icon follows it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && iconPending_) {
+        iconPending_ = false;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(TesmarIcon()); });
+    }
     if (watched == spbToolHelp && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint p = mouse->position().toPoint();

@@ -25,6 +25,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <QtMath>
 
 #include <algorithm>
