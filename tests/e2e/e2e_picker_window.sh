@@ -73,11 +73,9 @@ wait_for not_above "$id" || fail "still on top after picking with keep-on-top of
 wait_for in_place || fail "moved from $place to $(outer_geometry "$id")"
 echo "picker window: ok (one window $id, $place, on all desktops)"
 
-# Two monitors side by side on one X screen, at scale 1 and 2.
+# Two real monitors side by side on one X screen, at scale 1 and 2.
 for scale in 1 2; do
-    start_session 3200 1000
-    xrandr --setmonitor LEFT 1600/423x1000/265+0+0 screen >/dev/null
-    xrandr --setmonitor RIGHT 1600/423x1000/265+1600+0 none >/dev/null
+    start_monitors 1600x1000 1600x1000
     position_desktop 3200 1000
     start_tesmar_scaled "$binary" factor "$scale"
     start_picking
