@@ -4,7 +4,7 @@
 # tools the test suite drives (Xvfb, openbox, xclip, lintian, ...).
 set -euo pipefail
 what="${1:-run}"
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev libxcb-randr0-dev
           fonts-ipafont-gothic qt6-translations-l10n)
 if [ "$what" = package ] || [ "$what" = test ]; then
   packages+=(dpkg-dev file)

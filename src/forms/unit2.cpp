@@ -143,10 +143,29 @@ void TForm2::FormShow(QObject*)
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = SnapshotDesktop(screen);
+    QRect desktop = SnapshotDesktop(screen);
+    // On X11 the snapshot covers the X screen's every device pixel, also
+    // where no monitor shows it; its logical size is only rounded up.
+    const std::optional<SnapshotPlacement> devicePlace =
+        X11SnapshotPlacement(screen ? screen->devicePixelRatio() : 1.0, Form3->size());
+    if (devicePlace)
+        desktop.setSize({devicePlace->logicalWidth, devicePlace->logicalHeight});
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);
+    if (devicePlace) {
+        const DeviceRect place = devicePlace->snapshot;
+        PlaceInDevicePixels(windowHandle(), place, true);
+        // Once more when shown: the toolkit hands the window manager its own
+        // size steps again as it shows the window.
+        QMetaObject::invokeMethod(
+            this,
+            [this, place] {
+                if (isVisible())
+                    PlaceInDevicePixels(windowHandle(), place, true);
+            },
+            Qt::QueuedConnection);
+    }
     imgMain->setGeometry(0, 0, w, h);
     wayland = IsWaylandSession();
     CaptureResult capture = CaptureScreen(screen, desktop);

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "forms/unit1.h"
+#include "platform/desktop.h"
 #include "widgets/tedit.h"
 
 #include <QFrame>
@@ -65,7 +66,16 @@ void TForm3::FormShow(QObject*)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
-    move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (const std::optional<SnapshotPlacement> place = X11SnapshotPlacement(ratio, size())) {
+        // The primary monitor's corner in device pixels: its logical
+        // rectangle is rounded at a scale that does not divide its size.
+        const QPoint origin = desktop.topLeft();
+        move(origin + (QPoint(place->banner.x, place->banner.y) - origin) / ratio);
+        PlaceInDevicePixels(windowHandle(), place->banner, false);
+    } else {
+        move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
+    }
     SetTopmost(this);
 }
 
