@@ -21,6 +21,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -72,6 +73,28 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
     readout = new TSnapshotReadout(this);
     readout->hide();
+    managerWatch_ = new QTimer(this);
+    managerWatch_->setInterval(250);
+    connect(managerWatch_, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchWindowManager(); }); });
+}
+
+void TForm2::WatchWindowManager()
+{
+    // A window manager that takes over while picking (a restart) stacks the
+    // windows it finds as it likes, and with no window focused it may lift
+    // the borderless full-screen snapshot over the windows kept on top: the
+    // main window is made active again and it and the banner are put back
+    // above the snapshot.
+    const std::uint32_t manager = WindowManagerCheck();
+    if (manager == manager_ || !isVisible())
+        return;
+    manager_ = manager;
+    if (manager == 0)
+        return;
+    Form1->activateWindow();
+    SetTopmost(Form1);
+    if (Form3->isVisible())
+        SetTopmost(Form3);
 }
 
 void TForm2::resizeEvent(QResizeEvent* event)
@@ -201,6 +224,8 @@ void TForm2::FormShow(QObject*)
     } else {
         readout->hide();
         Form3->show();
+        manager_ = WindowManagerCheck();
+        managerWatch_->start();
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -209,6 +234,7 @@ void TForm2::FormShow(QObject*)
 
 void TForm2::FormClose(QObject*)
 {
+    managerWatch_->stop();
     if (Form1->frontWndOn == 0)
         ClearTopmost(Form1);
     else if (Form1->frontWndOn == 1)

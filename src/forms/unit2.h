@@ -9,6 +9,7 @@
 #include <functional>
 
 class QScreen;
+class QTimer;
 class TImage;
 class TSnapshotReadout;
 
@@ -44,6 +45,11 @@ protected:
 
 private:
     void EndFailedPicking();
+    void WatchWindowManager();
+    // X11: the running window manager's check window, looked at while
+    // picking: a new manager stacks the windows anew.
+    QTimer* managerWatch_ = nullptr;
+    std::uint32_t manager_ = 0;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);

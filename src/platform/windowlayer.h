@@ -18,6 +18,11 @@ void SetKeepAbove(QWindow* window, bool above);
 // What the last SetKeepAbove asked for.
 bool KeepsAbove(const QWindow* window);
 
+// On X11: the window a running window manager names on the root window and
+// on itself, which a new manager replaces; 0 when none runs (the root may
+// still name the window of one that has gone) and elsewhere.
+std::uint32_t WindowManagerCheck();
+
 // What the desktop keeps for a shown window and drops when it is hidden: on
 // X11 the desktop it is on ("on all desktops" included) and its states.
 struct DesktopPlacement {
