@@ -82,18 +82,25 @@ void TForm2::WatchWindowManager()
 {
     // A window manager that takes over while picking (a restart) stacks the
     // windows it finds as it likes, and with no window focused it may lift
-    // the borderless full-screen snapshot over the windows kept on top: the
-    // main window is made active again and it and the banner are put back
-    // above the snapshot.
+    // the borderless full-screen snapshot over the windows kept on top. For
+    // a while after a new manager appears (it may still be taking the
+    // windows on), the main window is made active again and it and the
+    // banner are put back above the snapshot whenever it covers them.
     const std::uint32_t manager = WindowManagerCheck();
-    if (manager == manager_ || !isVisible())
+    if (manager != manager_) {
+        manager_ = manager;
+        managerSince_.start();
+    }
+    if (manager == 0 || !isVisible() || !managerSince_.isValid() || managerSince_.elapsed() > 5000)
         return;
-    manager_ = manager;
-    if (manager == 0)
+    QWindow* snapshot = windowHandle();
+    const bool bannerShown = Form3->isVisible();
+    if (StackedBelow(snapshot, Form1->windowHandle()) &&
+        (!bannerShown || StackedBelow(snapshot, Form3->windowHandle())))
         return;
     Form1->activateWindow();
     SetTopmost(Form1);
-    if (Form3->isVisible())
+    if (bannerShown)
         SetTopmost(Form3);
 }
 
@@ -225,6 +232,7 @@ void TForm2::FormShow(QObject*)
         readout->hide();
         Form3->show();
         manager_ = WindowManagerCheck();
+        managerSince_.invalidate();
         managerWatch_->start();
     }
     imgMainDown = 0;

@@ -2,6 +2,7 @@
 // on which the user picks a colour.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -50,6 +51,7 @@ private:
     // picking: a new manager stacks the windows anew.
     QTimer* managerWatch_ = nullptr;
     std::uint32_t manager_ = 0;
+    QElapsedTimer managerSince_;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);
