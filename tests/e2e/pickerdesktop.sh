@@ -270,6 +270,14 @@ check_layout() {
     for p in "${points[@]}"; do
         covers "$MAIN_WID" ${p/,/ } || covers "$banner" ${p/,/ } || seen+=("$p")
     done
+    # The top right corner covered by a window and bared again is drawn again
+    # up to the last device column.
+    convert -size 160x40 xc:'#ff0000' "$E2E_TMP/cover.png"
+    display -geometry "+$((w - 150))+0" "$E2E_TMP/cover.png" >/dev/null 2>&1 &
+    local cover=$!
+    wait_for sh -c "xdotool search --all --onlyvisible --pid $cover | grep -q ." || fail "$what: no covering window"
+    kill "$cover"
+    wait "$cover" 2>/dev/null || true
     import -window root "$E2E_TMP/shot.png"
     expect_position_colours "$E2E_TMP/shot.png" "$what" "${seen[@]}"
     activate "$MAIN_WID"
