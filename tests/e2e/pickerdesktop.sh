@@ -207,6 +207,8 @@ check_scaled_picking() {
     echo "picker scaled, $variant: ok ($picked picks)"
 }
 
+pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
+
 # True when (x, y) lies on one of the monitors: on_monitor X Y WxH+X+Y...
 on_monitor() {
     local x=$1 y=$2 m mw mh mx my
@@ -275,7 +277,7 @@ check_layout() {
     convert -size 160x40 xc:'#ff0000' "$E2E_TMP/cover.png"
     display -geometry "+$((w - 150))+0" "$E2E_TMP/cover.png" >/dev/null 2>&1 &
     local cover=$!
-    wait_for sh -c "xdotool search --all --onlyvisible --pid $cover | grep -q ." || fail "$what: no covering window"
+    wait_for pixel_is $((w - 1)) 20 ff0000 || fail "$what: the covering window did not show"
     kill "$cover"
     wait "$cover" 2>/dev/null || true
     import -window root "$E2E_TMP/shot.png"
