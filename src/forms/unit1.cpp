@@ -522,6 +522,15 @@ void TForm1::moveEvent(QMoveEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // While picking, the window system's close (Alt+F4 reaches the main
+    // window: the snapshot takes no keyboard focus) ends picking as a right
+    // press would, and the program with its palette goes on. File > Exit
+    // still ends it.
+    if (event->spontaneous() && pixGetOn == 1) {
+        event->ignore();
+        RunGuarded([this] { spbToolPixGetClick(spbToolPixGet); });
+        return;
+    }
     RunGuarded([this] { FormClose(this); });
     QMainWindow::closeEvent(event);
     // Closing the main window ends the program, whatever else is still shown.

@@ -86,6 +86,35 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
     readout = new TSnapshotReadout(this);
     readout->hide();
+    managerWatch_ = new QTimer(this);
+    managerWatch_->setInterval(250);
+    connect(managerWatch_, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchWindowManager(); }); });
+}
+
+void TForm2::WatchWindowManager()
+{
+    // A window manager that takes over while picking (a restart) stacks the
+    // windows it finds as it likes, and with no window focused it may lift
+    // the borderless full-screen snapshot over the windows kept on top. For
+    // a while after a new manager appears (it may still be taking the
+    // windows on), the main window is made active again and it and the
+    // banner are put back above the snapshot whenever it covers them.
+    const std::uint32_t manager = WindowManagerCheck();
+    if (manager != manager_) {
+        manager_ = manager;
+        managerSince_.start();
+    }
+    if (manager == 0 || !isVisible() || !managerSince_.isValid() || managerSince_.elapsed() > 5000)
+        return;
+    QWindow* snapshot = windowHandle();
+    const bool bannerShown = Form3->isVisible();
+    if (StackedBelow(snapshot, Form1->windowHandle()) &&
+        (!bannerShown || StackedBelow(snapshot, Form3->windowHandle())))
+        return;
+    Form1->activateWindow();
+    SetTopmost(Form1);
+    if (bannerShown)
+        SetTopmost(Form3);
 }
 
 void TForm2::resizeEvent(QResizeEvent* event)
@@ -164,10 +193,29 @@ void TForm2::FormShow(QObject*)
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = SnapshotDesktop(screen);
+    QRect desktop = SnapshotDesktop(screen);
+    // On X11 the snapshot covers the X screen's every device pixel, also
+    // where no monitor shows it; its logical size is only rounded up.
+    const std::optional<SnapshotPlacement> devicePlace =
+        X11SnapshotPlacement(screen ? screen->devicePixelRatio() : 1.0, Form3->size());
+    if (devicePlace)
+        desktop.setSize({devicePlace->logicalWidth, devicePlace->logicalHeight});
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);
+    if (devicePlace) {
+        const DeviceRect place = devicePlace->snapshot;
+        PlaceInDevicePixels(windowHandle(), place, true);
+        // Once more when shown: the toolkit hands the window manager its own
+        // size steps again as it shows the window.
+        QMetaObject::invokeMethod(
+            this,
+            [this, place] {
+                if (isVisible())
+                    PlaceInDevicePixels(windowHandle(), place, true);
+            },
+            Qt::QueuedConnection);
+    }
     imgMain->setGeometry(0, 0, w, h);
     wayland = IsWaylandSession();
     CaptureResult capture = CaptureScreen(screen, desktop);
@@ -213,6 +261,9 @@ void TForm2::FormShow(QObject*)
         shownSince_.start();
         stackingWatch_ = WatchStacking([this] { KeepStacked(); });
         stacking_->start(kStackingPoll);
+        manager_ = WindowManagerCheck();
+        managerSince_.invalidate();
+        managerWatch_->start();
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -221,6 +272,7 @@ void TForm2::FormShow(QObject*)
 
 void TForm2::FormClose(QObject*)
 {
+    managerWatch_->stop();
     if (Form1->frontWndOn == 0)
         ClearTopmost(Form1);
     else if (Form1->frontWndOn == 1)

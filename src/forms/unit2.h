@@ -58,6 +58,12 @@ private:
     DesktopPlacement mainPlacement_;
     int putBacks_ = 0;
     QElapsedTimer shownSince_;
+    void WatchWindowManager();
+    // X11: the running window manager's check window, looked at while
+    // picking: a new manager stacks the windows anew.
+    QTimer* managerWatch_ = nullptr;
+    std::uint32_t manager_ = 0;
+    QElapsedTimer managerSince_;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);

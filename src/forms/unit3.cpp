@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "forms/unit1.h"
+#include "platform/desktop.h"
 #include "platform/windowlayer.h"
 #include "widgets/tedit.h"
 
@@ -13,7 +14,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <QtMath>
+
+#include <algorithm>
 
 TForm3* Form3 = nullptr;
 
@@ -66,17 +68,25 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
 void TForm3::FormShow(QObject*)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
-    // The corner outside any panel the desktop keeps there: a manager may
-    // stack its panel over windows kept on top.
-    if (const auto work = DesktopWorkArea(); work && screen) {
-        const qreal ratio = screen->devicePixelRatio();
-        const QRect logical(QPoint(qCeil(work->left() / ratio), qCeil(work->top() / ratio)),
-                            QPoint(qFloor((work->right() + 1) / ratio) - 1, qFloor((work->bottom() + 1) / ratio) - 1));
-        if (logical.intersects(desktop))
-            desktop &= logical;
+    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (const std::optional<SnapshotPlacement> place = X11SnapshotPlacement(ratio, size())) {
+        // The primary monitor's corner in device pixels: its logical
+        // rectangle is rounded at a scale that does not divide its size.
+        DeviceRect banner = place->banner;
+        // The corner outside any panel the desktop keeps there: a manager may
+        // stack its panel over windows kept on top.
+        if (const auto work = DesktopWorkArea();
+            work && work->intersects(QRect(banner.x, banner.y, banner.width, banner.height))) {
+            banner.x = std::min(banner.x, work->x() + work->width() - banner.width);
+            banner.y = std::min(banner.y, work->y() + work->height() - banner.height);
+        }
+        const QPoint origin = desktop.topLeft();
+        move(origin + (QPoint(banner.x, banner.y) - origin) / ratio);
+        PlaceInDevicePixels(windowHandle(), banner, false);
+    } else {
+        move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
     }
-    move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
     SetTopmost(this);
 }
 

@@ -54,10 +54,49 @@ void EditUnmappedStates(QWindow* window, std::uint32_t state, bool present)
     x11::SetProperty32(NativeId(window), property, XCB_ATOM_ATOM, states);
 }
 
+} // namespace
+
+std::uint32_t WindowManagerCheck()
+{
+    xcb_connection_t* c = x11::Connection();
+    const std::uint32_t check = x11::Atom("_NET_SUPPORTING_WM_CHECK");
+    const auto named = x11::Property32(x11::Root(), check);
+    if (c == nullptr || !named || named->empty() || named->front() == 0)
+        return 0;
+    const std::uint32_t id = named->front();
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, id, check, XCB_ATOM_WINDOW, 0, 1), &error);
+    std::free(error); // a window that is gone: no manager
+    const bool alive = reply != nullptr && reply->format == 32 && xcb_get_property_value_length(reply) == 4 &&
+                       *static_cast<const std::uint32_t*>(xcb_get_property_value(reply)) == id;
+    std::free(reply);
+    return alive ? id : 0;
+}
+
+bool StackedBelow(QWindow* window, QWindow* other)
+{
+    if (window == nullptr || other == nullptr || x11::Connection() == nullptr)
+        return false;
+    const auto stacking = x11::Property32(x11::Root(), x11::Atom("_NET_CLIENT_LIST_STACKING"));
+    if (!stacking)
+        return false;
+    // Bottom to top.
+    const auto at = [&](QWindow* w) { return std::find(stacking->begin(), stacking->end(), NativeId(w)); };
+    const auto mine = at(window);
+    const auto theirs = at(other);
+    return mine != stacking->end() && theirs != stacking->end() && mine < theirs;
+}
+
+namespace {
+
 // Waits, briefly, until the window manager has let go of a hidden window:
-// until then it may still wipe what is written on the window.
+// until then it may still wipe what is written on the window. Without a
+// window manager nobody will.
 void WaitUntilWithdrawn(std::uint32_t id)
 {
+    if (WindowManagerCheck() == 0)
+        return;
     const std::uint32_t wmState = x11::Atom("WM_STATE");
     QElapsedTimer timer;
     timer.start();

@@ -21,6 +21,15 @@ void SetKeepAbove(QWindow* window, bool above);
 // What the last SetKeepAbove asked for.
 bool KeepsAbove(const QWindow* window);
 
+// On X11: the window a running window manager names on the root window and
+// on itself, which a new manager replaces; 0 when none runs (the root may
+// still name the window of one that has gone) and elsewhere.
+std::uint32_t WindowManagerCheck();
+
+// On X11: whether the window manager stacks the window below the other one
+// (both managed and shown); false when it does not say.
+bool StackedBelow(QWindow* window, QWindow* other);
+
 // What the desktop keeps for a shown window and drops when it is hidden: on
 // X11 the desktop it is on ("on all desktops" included) and its states.
 struct DesktopPlacement {

@@ -61,6 +61,19 @@ for size in 1920x1080 1280x1024; do
         fail "$size: snapshot not under the main window and the banner ($(xwininfo -root -children))"
     wait_for screen_shows_all || fail "$size: the screen does not show the frozen picture, the main window and the banner"
     [ "$size" = 1920x1080 ] && cp "$E2E_TMP/shot.png" "$shots/e2e_picker_screen.png" 2>/dev/null || true
+    if [ "$size" = 1920x1080 ]; then
+        # A window manager restarted while picking: the snapshot stays under
+        # the main window and the banner.
+        manager="$(xprop -root _NET_SUPPORTING_WM_CHECK)"
+        openbox --replace >"$E2E_TMP/openbox2.log" 2>&1 &
+        E2E_PIDS+=($!)
+        wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -v '$manager' | grep -q 'window id'" ||
+            fail "openbox --replace did not take over"
+        wait_for sh -c 'xprop -root _NET_CLIENT_LIST_STACKING | grep -q ","' || fail "the new manager stacks nothing"
+        wait_for stacked_below && wait_for screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+        sleep 0.5 # time for a wrong restack to show; nothing should change
+        stacked_below && screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+    fi
 
     # The real screen changes; the snapshot does not, and it is drawn again
     # where another program's popup covered it and went away (its ordinary
@@ -95,9 +108,12 @@ t.geometry("120x90+300+400"); t.configure(background="#ff0000"); t.mainloop()' &
     # Keep-on-top off again, and once more picking: back among ordinary windows, in the same place.
     menu v f
     wait_for main_not_on_top || fail "$size: keep-on-top did not end"
+    # Alt+F4 while picking (it reaches the main window) ends picking only.
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window the third time"
-    end_picking_at 30 30 "third"
+    press_keys "$MAIN_WID" alt+F4
+    wait_until_not snapshot_window || fail "$size: Alt+F4 did not end picking"
+    kill -0 "$TESMAR_PID" 2>/dev/null && main_window >/dev/null || fail "$size: Alt+F4 while picking ended Tesmar"
     wait_for main_in_place || fail "$size: main window moved (picking after keep-on-top was switched off) from $place to $(outer_geometry "$MAIN_WID")"
     wait_for main_not_on_top || fail "$size: on top after keep-on-top was switched off"
     menu e d
