@@ -70,9 +70,9 @@ for size in 1920x1080 1280x1024; do
         wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -v '$manager' | grep -q 'window id'" ||
             fail "openbox --replace did not take over"
         wait_for sh -c 'xprop -root _NET_CLIENT_LIST_STACKING | grep -q ","' || fail "the new manager stacks nothing"
-        wait_for stacked_below && wait_for screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+        wait_for stacked_under "$snap" "$MAIN_WID" "$banner" && wait_for screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
         sleep 0.5 # time for a wrong restack to show; nothing should change
-        stacked_below && screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+        stacked_under "$snap" "$MAIN_WID" "$banner" && screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
     fi
 
     # The real screen changes; the snapshot does not, and it is drawn again
