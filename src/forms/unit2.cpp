@@ -305,7 +305,11 @@ void TForm2::KeepStacked()
     // and the banner's frames, so they show, and take presses, in any case.
     const qreal ratio = devicePixelRatioF();
     const QPoint origin = geometry().topLeft() * ratio;
-    QRegion shown(rect());
+    // One logical pixel more on the right and at the bottom: the window's
+    // logical size is rounded, and a mask of just that size would cut off
+    // the last device column or row where the scale does not divide the
+    // screen.
+    QRegion shown(QRect(QPoint(0, 0), size() + QSize(1, 1)));
     for (const QRect& frame : FrameRectangles(above)) {
         const QRect device = frame.translated(-origin);
         shown -= QRect(QPoint(qFloor(device.left() / ratio), qFloor(device.top() / ratio)),

@@ -304,8 +304,9 @@ check_layout() {
     if [ -z "$monitors" ]; then
         # The top right corner covered by a window and bared again is drawn
         # again up to the last device column.
-        convert -size 160x40 xc:'#ff0000' "$E2E_TMP/cover.png"
-        display -geometry "+$((w - 150))+0" "$E2E_TMP/cover.png" >/dev/null 2>&1 &
+        # An unmanaged popup: ordinary windows stay under the snapshot.
+        /usr/bin/python3 -c 'import sys, tkinter; t = tkinter.Tk(); t.overrideredirect(True)
+t.geometry("160x40+" + sys.argv[1] + "+0"); t.configure(background="#ff0000"); t.mainloop()' "$((w - 150))" &
         local cover=$!
         wait_for pixel_is $((w - 1)) 20 ff0000 || fail "$what: the covering window did not show"
         seen+=("$((w - 1)),20")
