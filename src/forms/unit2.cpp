@@ -203,8 +203,10 @@ void TForm2::FormShow(QObject*)
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);
+    deviceOrigin_ = desktop.topLeft() * devicePixelRatioF();
     if (devicePlace) {
         const DeviceRect place = devicePlace->snapshot;
+        deviceOrigin_ = QPoint(place.x, place.y);
         PlaceInDevicePixels(windowHandle(), place, true);
         // Once more when shown: the toolkit hands the window manager its own
         // size steps again as it shows the window.
@@ -303,8 +305,11 @@ void TForm2::KeepStacked()
     // Some compositing managers draw an unmanaged window over every managed
     // one whatever the stacking: the snapshot leaves out the main window's
     // and the banner's frames, so they show, and take presses, in any case.
+    // The frames are in the X screen's device pixels; the toolkit's logical
+    // place of a window on a scaled monitor that does not start at the
+    // screen's corner is not the device place divided by the scale.
     const qreal ratio = devicePixelRatioF();
-    const QPoint origin = geometry().topLeft() * ratio;
+    const QPoint origin = deviceOrigin_;
     // One logical pixel more on the right and at the bottom: the window's
     // logical size is rounded, and a mask of just that size would cut off
     // the last device column or row where the scale does not divide the

@@ -58,6 +58,8 @@ private:
     DesktopPlacement mainPlacement_;
     int putBacks_ = 0;
     QElapsedTimer shownSince_;
+    // Where the snapshot's corner lies on the X screen, in device pixels.
+    QPoint deviceOrigin_;
     void WatchWindowManager();
     // X11: the running window manager's check window, looked at while
     // picking: a new manager stacks the windows anew.
