@@ -118,10 +118,10 @@ for stage in $stages; do
         for src in fuzz/fuzz_*.cpp; do
             name="$(basename "$src" .cpp)"
             # New inputs go to the first folder given: a scratch one, not the seed corpus.
-            scratch="$(mktemp -d)"
-            "build-fuzz/fuzz/$name" -runs=20000 -seed=1 -max_len=4096 "$scratch" "fuzz/corpus/${name#fuzz_}" 2>&1 |
+            found="$(mktemp -d)"
+            "build-fuzz/fuzz/$name" -runs=20000 -seed=1 -max_len=4096 "$found" "fuzz/corpus/${name#fuzz_}" 2>&1 |
                 tail -n 2
-            rm -rf "$scratch"
+            rm -rf "$found"
             ran=$((ran + 1))
         done
         [ "$ran" -gt 0 ] || { echo "FAIL: no fuzz target ran" >&2; exit 1; }
