@@ -5,11 +5,14 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -175,6 +178,39 @@ QFont TesmarFixedFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+namespace {
+
+// Ends the loop once the watched window's exposure has been handled, that is
+// drawn: the quit is queued behind it.
+class FirstFrameWatch : public QObject {
+public:
+    explicit FirstFrameWatch(QEventLoop& loop) : loop_(loop) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+} // namespace
+
+void AwaitFirstFrame(QWidget* window, int maxMs)
+{
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr || !window->isVisible() || handle->isExposed())
+        return;
+    QEventLoop loop;
+    FirstFrameWatch watch(loop);
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(maxMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&watch);
 }
 
 QString ExecutableFolder()
