@@ -18,7 +18,7 @@ for size in "1920 1080" "3840 2160" "7680 4320"; do
         filter="Grab|Shm|Memory|Bare|Eyedropper"
         [ "$1" = 1920 ] && [ "$scale" = 1 ] && filter='.'
         "$build/bench/bench_picking" --benchmark_filter="$filter" 2>&1 |
-            grep -E 'hue bar|eyedropper|memory|^[A-Z][A-Za-z]+/'
+            grep -E 'hue bar|eyedropper|memory|share|^[A-Z][A-Za-z]+/'
         stop_display
     done
 done
