@@ -32,10 +32,6 @@ void PaintSpoite(QPainter& painter)
     painter.drawLine(QPointF(5.9, 5.6), QPointF(10.6, 10.3));
 }
 
-} // namespace
-
-namespace {
-
 QCursor DrawSpoiteCursor(qreal ratio)
 {
     const QImage drawing(QStringLiteral(":/cursors/SPOITE.png"));
@@ -61,10 +57,6 @@ QCursor DrawSpoiteCursor(qreal ratio)
     // start of the tip's pixel at the scale.
     return QCursor(pixmap, static_cast<int>(std::lround(ratio)), static_cast<int>(std::lround(14 * ratio)));
 }
-
-} // namespace
-
-namespace {
 
 // Kept until the application object ends, before the toolkit is gone.
 struct MadeCursor {
