@@ -1,8 +1,10 @@
 // A bare Qt Widgets main window with a menu bar, a toolbar, three scroll bars
 // and eight edit boxes: the start-up floor Tesmar is measured against. With
 // the argument "label", the floor of any Qt program instead: one window of
-// the main window's size holding one label.
+// the main window's size holding one label. With "label-ja", the same label
+// shows Japanese text in the Japanese font, as any Japanese program must.
 #include <QApplication>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -13,8 +15,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc > 1 && QByteArray(argv[1]) == "label") {
+    const QByteArray kind = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (kind == "label" || kind == "label-ja") {
         QLabel label(QStringLiteral("minimal"));
+        if (kind == "label-ja") {
+            label.setText(QStringLiteral("ブラウザカラー　パレット　10進　16進"));
+            QFont font;
+            font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+            font.setPixelSize(12);
+            label.setFont(font);
+        }
         label.setWindowTitle(QStringLiteral("minimal"));
         label.resize(344, 263);
         label.show();

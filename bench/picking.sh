@@ -9,6 +9,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/common.sh"
 trap cleanup_display EXIT
 cd "$build" # the program's data files are beside it there
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 for size in "1920 1080" "3840 2160" "7680 4320"; do
     for scale in 1 2; do
         set -- $size
@@ -17,7 +18,8 @@ for size in "1920 1080" "3840 2160" "7680 4320"; do
         filter="Grab|Shm|Memory|Bare|Eyedropper"
         [ "$1" = 1920 ] && [ "$scale" = 1 ] && filter='.'
         "$build/bench/bench_picking" --benchmark_filter="$filter" 2>&1 |
-            grep -E 'hue bar|eyedropper|memory|^[A-Z][A-Za-z]+/'
+            grep -E 'hue bar|eyedropper|memory|share|^[A-Z][A-Za-z]+/'
         stop_display
     done
 done
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,11 +1,10 @@
 // Tesmar: a small colour picker. Starts the application, creates the five
-// windows in order, showing the main window before the two dialogs are made,
-// and runs the event loop until the main window closes.
+// windows in order, showing the main window and drawing its first frame
+// before the hidden ones are made, and runs the event loop until the main
+// window closes.
 #include "app/application.h"
 #include "forms/unit1.h"
 #include "forms/windows.h"
-
-#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
@@ -14,11 +13,14 @@ int main(int argc, char** argv)
     try {
         CreateMainWindows();
         Form1->show();
-        // The request to map the window goes out now (no input is read yet),
-        // so the window manager works on it while the dialogs are built.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // The window manager maps the window and the first exposure is drawn
+        // before the snapshot, the banner and the two dialogs are made; input
+        // waits until they exist.
+        AwaitFirstFrame(Form1, 500);
         CreateDialogs();
-        app.exec();
+        // Closed by the window manager while the first frame was awaited.
+        if (Form1->isVisible())
+            app.exec();
     } catch (const std::exception& error) {
         ShowErrorReport(error);
     }

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +19,8 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +84,20 @@ void TestMainWindow::windowFrame()
     const int slack = w->frameGeometry().width() - w->width() + 1;
     QVERIFY2(qAbs(w->frameGeometry().center().x() - desktop.center().x()) <= slack, "not centred across");
     QVERIFY2(qAbs(w->frameGeometry().center().y() - desktop.center().y()) <= slack, "not centred down");
+
+    // The captions are in the first installed font of those asked for; the
+    // stand-ins at the end of each list are the only names asked for that
+    // need not be installed.
+    const QStringList installed = QFontDatabase::families();
+    for (const QFont& font : {w->font(), w->Label11->font()}) {
+        const QStringList asked = font.families();
+        for (const QString& family : asked.mid(0, asked.size() - 2))
+            QVERIFY2(installed.contains(family), qPrintable(family));
+        const auto first =
+            std::find_if(asked.begin(), asked.end(), [&](const QString& f) { return installed.contains(f); });
+        if (first != asked.end())
+            QCOMPARE(QFontInfo(font).family(), *first);
+    }
 
     // Only the main window is shown at start.
     for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -5,11 +5,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -157,11 +161,30 @@ bool CloseWindow(QWidget* window)
     return true;
 }
 
+namespace {
+
+// The first two names are asked for only where such a font is installed:
+// for a missing one the font configuration searches its substitution rules
+// again at every size and weight (about 1.5 ms at start), and the list names
+// its stand-ins itself.
+QStringList Families(const QString& windows, const QString& windowsLatin, const QStringList& standIns)
+{
+    static const QStringList installed = QFontDatabase::families();
+    QStringList families;
+    for (const QString& name : {windows, windowsLatin})
+        if (installed.contains(name, Qt::CaseInsensitive))
+            families += name;
+    return families + standIns;
+}
+
+} // namespace
+
 QFont TesmarFont(int pixelSize, bool bold)
 {
+    static const QStringList families = Families(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                                                 {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -169,12 +192,47 @@ QFont TesmarFont(int pixelSize, bool bold)
 
 QFont TesmarFixedFont(int pixelSize, bool bold)
 {
+    static const QStringList families =
+        Families(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                 {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans Mono CJK JP")});
+    font.setFamilies(families);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+namespace {
+
+// Ends the loop once the watched window's exposure has been handled, that is
+// drawn: the quit is queued behind it.
+class FirstFrameWatch : public QObject {
+public:
+    explicit FirstFrameWatch(QEventLoop& loop) : loop_(loop) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            QMetaObject::invokeMethod(&loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QEventLoop& loop_;
+};
+
+} // namespace
+
+void AwaitFirstFrame(QWidget* window, int maxMs)
+{
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr || !window->isVisible() || handle->isExposed())
+        return;
+    QEventLoop loop;
+    FirstFrameWatch watch(loop);
+    handle->installEventFilter(&watch);
+    QTimer::singleShot(maxMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    handle->removeEventFilter(&watch);
 }
 
 QString ExecutableFolder()

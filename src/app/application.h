@@ -56,5 +56,11 @@ QFont TesmarFont(int pixelSize, bool bold = false);
 // The fixed-pitch sibling "ＭＳ ゴシック".
 QFont TesmarFixedFont(int pixelSize, bool bold = false);
 
+// Runs the event loop, holding back keyboard and mouse input, until the
+// window's first exposure has been drawn or maxMs have passed, so that what
+// the first frame does not show is made after it and no input reaches a
+// window before everything it may open exists.
+void AwaitFirstFrame(QWidget* window, int maxMs);
+
 // The folder of the running executable, ending in its separator.
 QString ExecutableFolder();

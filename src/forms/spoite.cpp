@@ -1,5 +1,6 @@
 #include "forms/spoite.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,9 +32,7 @@ void PaintSpoite(QPainter& painter)
     painter.drawLine(QPointF(5.9, 5.6), QPointF(10.6, 10.3));
 }
 
-} // namespace
-
-QCursor SpoiteCursor(qreal ratio)
+QCursor DrawSpoiteCursor(qreal ratio)
 {
     const QImage drawing(QStringLiteral(":/cursors/SPOITE.png"));
     if (drawing.isNull())
@@ -57,4 +56,33 @@ QCursor SpoiteCursor(qreal ratio)
     // The hot spot counts device pixels (Qt 6.4 on X11 takes it so): the
     // start of the tip's pixel at the scale.
     return QCursor(pixmap, static_cast<int>(std::lround(ratio)), static_cast<int>(std::lround(14 * ratio)));
+}
+
+// Kept until the application object ends, before the toolkit is gone.
+struct MadeCursor {
+    qreal ratio = 0;
+    QCursor cursor;
+};
+MadeCursor* made = nullptr;
+
+void ForgetCursor()
+{
+    delete made;
+    made = nullptr;
+}
+
+} // namespace
+
+QCursor SpoiteCursor(qreal ratio)
+{
+    // Every picking asks for it: drawn once for each scale.
+    if (made == nullptr) {
+        made = new MadeCursor;
+        qAddPostRoutine(ForgetCursor);
+    }
+    if (made->ratio != ratio || made->cursor.shape() != Qt::BitmapCursor) {
+        made->cursor = DrawSpoiteCursor(ratio);
+        made->ratio = ratio;
+    }
+    return made->cursor;
 }

@@ -12,15 +12,12 @@ void CreateTesmarWindows()
     CreateDialogs();
 }
 
-void CreateMainWindows()
-{
-    Form1 = new TForm1;
-    Form2 = new TForm2;
-    Form3 = new TForm3;
-}
+void CreateMainWindows() { Form1 = new TForm1; }
 
 void CreateDialogs()
 {
+    Form2 = new TForm2;
+    Form3 = new TForm3;
     frmVer = new TfrmVer(Form1);
     frmConfig = new TfrmConfig(Form1);
 }
