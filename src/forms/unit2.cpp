@@ -60,7 +60,10 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("画面のハードコピー"));
     // No focus: under some window managers a focused borderless window the
     // size of the screen is lifted above the windows kept on top.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                   (IsWaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb")
+                        ? Qt::BypassWindowManagerHint
+                        : Qt::WindowFlags()));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(TesmarFont(12));
     imgMain = new TImage(this);
@@ -130,6 +133,9 @@ void TForm2::FormShow(QObject*)
     // (its place, "on all desktops"), handed back before it is shown again.
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
+    wayland = IsWaylandSession();
+    // On Wayland the picking starts on the main window's output.
+    QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
     Form1->hide();
     // 100 ms for the screen to settle from the hide. The hide itself is
     // handed over and the previous snapshot let go meanwhile (only one is
@@ -143,12 +149,11 @@ void TForm2::FormShow(QObject*)
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = SnapshotDesktop(screen);
+    const QRect desktop = wayland ? LayOutOutputs(origin) : SnapshotDesktop(screen);
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);
     imgMain->setGeometry(0, 0, w, h);
-    wayland = IsWaylandSession();
     CaptureResult capture = CaptureScreen(screen, desktop);
     QImage& shot = capture.image;
     if (shot.isNull()) {
@@ -162,24 +167,31 @@ void TForm2::FormShow(QObject*)
     } else {
         // The copy holds device pixels; shown at the desktop's scale, each
         // of them lands on its own device pixel and the copy fills the screen.
-        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, devicePixelRatioF());
+        double ratio = devicePixelRatioF();
+        if (wayland)
+            for (const OutputArea& o : outputs_)
+                ratio = std::max(ratio, o.ratio);
+        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, ratio);
         shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot, std::move(capture.onScreen));
     }
     imgMain->resize(w, h);
 
-    Form1->windowHandle()->setFramePosition(mainPlace);
-    RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
-    Form1->show();
-    SetTopmost(Form1);
     if (wayland) {
-        // The desktop neither places nor stacks windows for us: the snapshot
-        // asks to be full screen and carries the banner and the readout.
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        readout->move(width() - readout->width(), height() - readout->height());
-        readout->show();
-        readout->raise();
+        // The desktop neither places nor stacks windows for us: each output
+        // gets a window of the snapshot, and the one where picking began
+        // carries the banner and the readout. The main window would only be
+        // shown behind them, and placed anew: it comes back when picking ends.
+        mainHidden_ = captureFailure_.isEmpty();
+        if (mainHidden_)
+            ShowOnOutputs(origin, desktop);
+        else
+            Form1->show();
     } else {
+        Form1->windowHandle()->setFramePosition(mainPlace);
+        RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
+        Form1->show();
+        SetTopmost(Form1);
         readout->hide();
         Form3->show();
     }
@@ -196,6 +208,8 @@ void TForm2::FormClose(QObject*)
         SetTopmost(Form1);
     Form1->spbToolFrontWnd->setEnabled(true);
     CloseWindow(Form3);
+    if (wayland)
+        CloseOutputs();
 }
 
 void TForm2::PickAt(double x, double y)
@@ -203,8 +217,9 @@ void TForm2::PickAt(double x, double y)
     // The picture holds device pixels; the pointer's fractional logical
     // position says which one lies under the hot spot.
     const QImage& picture = imgMain->Picture();
-    const PicturePoint p = PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(), imgMain->height(),
-                                          devicePixelRatioF());
+    const PicturePoint p = wayland ? DesktopPixelAt(outputs_, x, y, picture.width(), picture.height())
+                                   : PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(),
+                                                    imgMain->height(), devicePixelRatioF());
     Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();

@@ -2,20 +2,25 @@
 // on which the user picks a colour.
 #pragma once
 
+#include "core/pickmap.h"
+
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QScreen;
 class TImage;
+class TOutputSnapshot;
 class TSnapshotReadout;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
 
     std::uint8_t imgMainDown = 0;
     TImage* imgMain = nullptr;
@@ -47,6 +52,16 @@ private:
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);
+
+    // Wayland: the outputs, each covered by a window of its own.
+    QRect LayOutOutputs(QScreen* origin);
+    void ShowOnOutputs(QScreen* origin, const QRect& box);
+    void CloseOutputs();
+    std::vector<OutputArea> outputs_;
+    std::vector<TOutputSnapshot*> others_;
+    // The main window stays hidden while picking on Wayland: the snapshot
+    // would cover it, and the desktop would place it anew on every show.
+    bool mainHidden_ = false;
 };
 
 extern TForm2* Form2;

@@ -130,7 +130,7 @@ default_border none
 default_floating_border none
 focus_follows_mouse no
 for_window [title="^wl-solid\$"] floating enable, resize set 320 240, move position 40 40
-for_window [title="^Tesmar\$"] floating enable, move position 420 60
+for_window [title="^Tesmar\$"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY SWAYSOCK XDG_CURRENT_DESKTOP XDG_SESSION_TYPE XDG_RUNTIME_DIR
 exec env > "$WL_STAGE/sway.env"
 CONF

@@ -1,0 +1,177 @@
+#include "forms/unit2_outputs.h"
+
+#include "app/application.h"
+#include "forms/spoite.h"
+#include "forms/unit1.h"
+#include "forms/unit2.h"
+#include "forms/unit3.h"
+#include "platform/screencapture.h"
+#include "platform/windowlayer.h"
+#include "widgets/timage.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <malloc.h>
+
+namespace {
+
+// Under XWayland the snapshot windows are left to the X server: the
+// compositor shows such a window where it stands, above every other one,
+// and no full-screen application is taken out of its state.
+bool XWayland() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// Asks for full screen on the window's own output before the window is
+// mapped, so that its first frame already has the output's size; under
+// XWayland the window goes where it is put instead.
+void CoverOutput(QWidget* window, QScreen* screen)
+{
+    window->setScreen(screen);
+    window->setGeometry(screen->geometry());
+    if (!XWayland())
+        window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+}
+
+} // namespace
+
+TOutputSnapshot::TOutputSnapshot(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("画面のハードコピー"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                   (XWayland() ? Qt::BypassWindowManagerHint : Qt::WindowFlags()));
+}
+
+void TOutputSnapshot::SetPart(const QImage& picture, const PictureRect& part, QPoint offset)
+{
+    picture_ = picture;
+    part_ = part;
+    offset_ = offset;
+    update();
+}
+
+void TOutputSnapshot::Clear()
+{
+    picture_ = QImage();
+    part_ = {};
+}
+
+void TOutputSnapshot::DropNativeWindow()
+{
+    if (!isVisible())
+        destroy();
+}
+
+void TOutputSnapshot::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    const QRect source(part_.left, part_.top, part_.right - part_.left, part_.bottom - part_.top);
+    if (picture_.isNull() || source.isEmpty()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(rect()), picture_, source);
+}
+
+QPointF TOutputSnapshot::OnDesktop(const QMouseEvent* event) const { return event->position() + offset_; }
+
+// Presses and moves go to the snapshot window's own handlers, in the
+// coordinates of the box around every output: a drag may start on one
+// output and go on over another.
+void TOutputSnapshot::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = OnDesktop(event);
+    Form2->imgMainMouseDown(this, event->button(), p.x(), p.y());
+}
+
+void TOutputSnapshot::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void TOutputSnapshot::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = OnDesktop(event);
+    Form2->imgMainMouseMove(this, p.x(), p.y());
+}
+
+void TOutputSnapshot::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = OnDesktop(event).toPoint();
+    Form2->imgMainMouseUp(this, event->button(), p.x(), p.y());
+}
+
+TForm2::~TForm2() { qDeleteAll(others_); }
+
+QRect TForm2::LayOutOutputs(QScreen* origin)
+{
+    // The box around every output; the portal's picture covers it.
+    const QList<QScreen*> screens = origin->virtualSiblings();
+    QRect box;
+    for (const QScreen* s : screens)
+        box |= s->geometry();
+    outputs_.clear();
+    for (const QScreen* s : screens) {
+        const QRect g = s->geometry().translated(-box.topLeft());
+        outputs_.push_back(
+            {double(g.left()), double(g.top()), double(g.width()), double(g.height()), s->devicePixelRatio()});
+    }
+    return box;
+}
+
+void TForm2::ShowOnOutputs(QScreen* origin, const QRect& box)
+{
+    // This window covers the output where picking began and carries the
+    // banner's text and the readout; its image lies at the box's corner, so
+    // that the image's coordinates are the box's on every output.
+    CoverOutput(this, origin);
+    imgMain->setGeometry(QRect(box.topLeft() - origin->geometry().topLeft(), box.size()));
+    readout->move(width() - readout->width(), height() - readout->height());
+    readout->show();
+    readout->raise();
+
+    const QList<QScreen*> screens = origin->virtualSiblings();
+    while (others_.size() < static_cast<std::size_t>(screens.size()))
+        others_.push_back(new TOutputSnapshot);
+    const QImage& picture = imgMain->Picture();
+    std::size_t used = 0;
+    for (int i = 0; i < screens.size(); ++i) {
+        if (screens[i] == origin)
+            continue;
+        TOutputSnapshot* other = others_[used++];
+        CoverOutput(other, screens[i]);
+        other->SetPart(picture, PartOfOutput(outputs_, i, picture.width(), picture.height()),
+                       screens[i]->geometry().topLeft() - box.topLeft());
+        other->setCursor(SpoiteCursor(screens[i]->devicePixelRatio()));
+        other->show();
+    }
+}
+
+void TForm2::CloseOutputs()
+{
+    for (TOutputSnapshot* other : others_) {
+        other->Clear();
+        if (other->isVisible())
+            CloseWindow(other);
+    }
+    // Nothing is gained by keeping the picture: the next start takes a new
+    // one, and every byte of it goes back now. The windows' buffers go with
+    // their native windows.
+    imgMain->SetPictureSize(0, 0);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible())
+                destroy();
+            for (TOutputSnapshot* other : others_)
+                other->DropNativeWindow();
+            malloc_trim(0);
+        },
+        Qt::QueuedConnection);
+    if (mainHidden_) {
+        mainHidden_ = false;
+        Form1->show();
+    }
+}
