@@ -80,7 +80,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
 void TForm2::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    readout->move(width() - readout->width(), height() - readout->height());
+    const QPoint corner = readoutCorner_.value_or(QPoint(width(), height()));
+    readout->move(corner.x() - readout->width(), corner.y() - readout->height());
 }
 
 void TForm2::EndFailedPicking()

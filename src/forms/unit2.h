@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QScreen;
@@ -62,6 +63,9 @@ private:
     // The main window stays hidden while picking on Wayland: the snapshot
     // would cover it, and the desktop would place it anew on every show.
     bool mainHidden_ = false;
+    // Where the readout's bottom right corner goes when the window spans
+    // more than the output where picking began.
+    std::optional<QPoint> readoutCorner_;
 };
 
 extern TForm2* Form2;

@@ -18,20 +18,24 @@
 
 namespace {
 
-// Under XWayland the snapshot windows are left to the X server: the
-// compositor shows such a window where it stands, above every other one,
-// and no full-screen application is taken out of its state.
+// Under XWayland the snapshot window is left to the X server: the
+// compositor shows such a window where it stands, over every output it
+// spans and above every other window, and no full-screen application is
+// taken out of its state.
 bool XWayland() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 // Asks for full screen on the window's own output before the window is
-// mapped, so that its first frame already has the output's size; under
-// XWayland the window goes where it is put instead.
+// mapped, so that its first frame already has the output's size.
 void CoverOutput(QWidget* window, QScreen* screen)
 {
     window->setScreen(screen);
     window->setGeometry(screen->geometry());
-    if (!XWayland())
+    {
+        // Asked for anew: a native window made again after the last picking
+        // would not learn a state the widget already holds.
+        window->setWindowState(window->windowState() & ~Qt::WindowFullScreen);
         window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+    }
 }
 
 } // namespace
@@ -41,8 +45,7 @@ TOutputSnapshot::TOutputSnapshot(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("画面のハードコピー"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                   (XWayland() ? Qt::BypassWindowManagerHint : Qt::WindowFlags()));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
 }
 
 void TOutputSnapshot::SetPart(const QImage& picture, const PictureRect& part, QPoint offset)
@@ -123,11 +126,24 @@ QRect TForm2::LayOutOutputs(QScreen* origin)
 
 void TForm2::ShowOnOutputs(QScreen* origin, const QRect& box)
 {
+    const QRect output = origin->geometry();
+    if (XWayland()) {
+        // One window over the whole box: the X server hands a drag from one
+        // output to the next within a window, not across two.
+        readoutCorner_ = output.bottomRight() + QPoint(1, 1) - box.topLeft();
+        setGeometry(box);
+        imgMain->setGeometry(QRect(QPoint(0, 0), box.size()));
+        readout->move(*readoutCorner_ - QPoint(readout->width(), readout->height()));
+        readout->show();
+        readout->raise();
+        return;
+    }
     // This window covers the output where picking began and carries the
     // banner's text and the readout; its image lies at the box's corner, so
     // that the image's coordinates are the box's on every output.
+    readoutCorner_.reset();
     CoverOutput(this, origin);
-    imgMain->setGeometry(QRect(box.topLeft() - origin->geometry().topLeft(), box.size()));
+    imgMain->setGeometry(QRect(box.topLeft() - output.topLeft(), box.size()));
     readout->move(width() - readout->width(), height() - readout->height());
     readout->show();
     readout->raise();

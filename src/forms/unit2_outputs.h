@@ -1,6 +1,7 @@
-// The frozen screen on a Wayland session with several outputs: beside the
-// snapshot window on the output where picking began, one borderless window
-// covers each other output and shows that output's part of the picture.
+// The frozen screen on a Wayland session with several outputs, for a native
+// Wayland client: beside the snapshot window on the output where picking
+// began, one full-screen window covers each other output and shows that
+// output's part of the picture.
 #pragma once
 
 #include "core/pickmap.h"
