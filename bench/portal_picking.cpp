@@ -2,9 +2,10 @@
 // bench/wayland_picking.sh): from the command to the snapshot on screen as
 // the compositor shows it, against a bare screenshot through the desktop
 // portal in the same session. The compositor's side is read with grim, over
-// and over, at a pixel of the readout in the snapshot's corner: the clock
-// stops when a grim that saw it there returns, so the figure errs long by at
-// most one grim call (its median is printed too).
+// and over from the moment the start returns (the snapshot cannot be on
+// screen before), at a pixel of the readout in the snapshot's corner: the
+// clock stops when a grim that saw it there returns, so the figure errs long
+// by at most one grim call (its median is printed too).
 #include "app/application.h"
 #include "forms/unit1.h"
 #include "forms/unit2.h"
@@ -109,8 +110,10 @@ void EyedropperStart(benchmark::State& state)
         Clock::time_point t0;
         {
             t0 = Clock::now();
-            PixelWatch watch(probe, before);
+            // The snapshot cannot be on screen before the start returns;
+            // grim is kept off the machine while the portal works.
             Form1->spbToolPixGetClick(nullptr);
+            PixelWatch watch(probe, before);
             while (!watch.seen)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             const std::chrono::duration<double> took = watch.when - t0;
