@@ -11,6 +11,7 @@
 #include "forms/unit2.h"
 #include "forms/windows.h"
 #include "platform/portalcapture.h"
+#include "widgets/timage.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -98,34 +99,57 @@ struct PixelWatch {
     ~PixelWatch() { thread.join(); }
 };
 
+// Resident memory in MB.
+double ResidentMb()
+{
+    FILE* f = std::fopen("/proc/self/statm", "r");
+    long pages = 0;
+    long resident = 0;
+    if (f != nullptr) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * 4096.0 / 1e6;
+}
+
 void EyedropperStart(benchmark::State& state)
 {
+    auto& before = samples["memory before"];
+    auto& during = samples["memory while picking"];
+    auto& after = samples["memory after"];
+    auto& picture = samples["picture"];
     auto& out = samples["eyedropper start"];
     auto& grims = samples["grim call"];
     // Inside the readout's frame, in the corner of the main window's output.
     const QRect output = Form1->screen()->geometry();
     const QPoint probe(output.right() - 240, output.bottom() - 90);
     for (auto _ : state) {
-        const std::string before = ScreenPixel(probe);
+        const std::string unpicked = ScreenPixel(probe);
+        before.push_back(ResidentMb());
         Clock::time_point t0;
         {
             t0 = Clock::now();
             // The snapshot cannot be on screen before the start returns;
             // grim is kept off the machine while the portal works.
             Form1->spbToolPixGetClick(nullptr);
-            PixelWatch watch(probe, before);
+            PixelWatch watch(probe, unpicked);
             while (!watch.seen)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             const std::chrono::duration<double> took = watch.when - t0;
             state.SetIterationTime(took.count());
             out.push_back(took.count() * 1000);
             grims.insert(grims.end(), watch.calls.begin(), watch.calls.end());
+            Settle();
+            during.push_back(ResidentMb());
+            picture.push_back(Form2->imgMain->Picture().sizeInBytes() / 1e6);
         }
         Form1->spbToolPixGetClick(nullptr);
         Settle();
         // The screen as it was before the next start.
-        while (ScreenPixel(probe) != before)
+        while (ScreenPixel(probe) != unpicked)
             Settle();
+        after.push_back(ResidentMb());
     }
     state.counters["median_ms"] = Median(out);
 }
@@ -168,8 +192,16 @@ int main(int argc, char** argv)
         std::printf("eyedropper start on Wayland, %lld output(s): median %.1f ms to the snapshot on screen "
                     "(grim call %.1f ms), bare portal screenshot %.1f ms; "
                     "(start - 100 ms) / screenshot = %.2f (goal <= 1.2)\n",
-                    static_cast<long long>(QGuiApplication::screens().size()), start,
-                    Median(samples["grim call"]), shot, (start - 100.0) / shot);
+                    static_cast<long long>(QGuiApplication::screens().size()), start, Median(samples["grim call"]),
+                    shot, (start - 100.0) / shot);
+    const double bytes = Median(samples["picture"]);
+    if (bytes > 0)
+        std::printf("resident memory: before %.1f MB, while picking %.1f MB, after %.1f MB (medians); picture "
+                    "%.1f MB; while - before = %.2f pictures (goal <= 1.5), after - before = %.2f pictures\n",
+                    Median(samples["memory before"]), Median(samples["memory while picking"]),
+                    Median(samples["memory after"]), bytes,
+                    (Median(samples["memory while picking"]) - Median(samples["memory before"])) / bytes,
+                    (Median(samples["memory after"]) - Median(samples["memory before"])) / bytes);
     benchmark::Shutdown();
     DestroyTesmarWindows();
     return 0;

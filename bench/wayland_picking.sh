@@ -21,7 +21,7 @@ run() {
     local platform
     for platform in wayland xcb; do
         echo "== $platform, $1"
-        QT_QPA_PLATFORM=$platform ./bench_portal_picking 2>&1 | grep -E '^(Bare|Eyedropper)|eyedropper start'
+        QT_QPA_PLATFORM=$platform ./bench_portal_picking 2>&1 | grep -E '^(Bare|Eyedropper)|eyedropper start|resident memory'
     done
 }
 run "one output"
