@@ -241,7 +241,8 @@ two_outputs() {
     click_until screen_pixel_is $sx $sy "$want" -- 300 500 1 ||
         fail "$what: a press on the left output picked $(screen_pixel $sx $sy), not $want"
     # The same place on the snapshot over the known window shows that window.
-    click_until screen_pixel_is $sx $sy $SOLID -- 100 100 1 || fail "$what: the window under the snapshot took the press"
+    click_until screen_pixel_is $sx $sy $SOLID -- 100 100 1 ||
+        fail "$what: a press over a window picked $(screen_pixel $sx $sy), not $SOLID"
     want="$(position_colour $((1280 + 200 + near)) $((300 + near)))"
     pointer move 300 300 "$W" "$H"
     pointer press 1
