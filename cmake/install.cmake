@@ -17,6 +17,13 @@
 # Installing (and cpack) needs only the program built, not the tests and benchmarks.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
+# The package's folders and control files get the usual modes whatever the
+# umask of the one who builds: built under umask 077, a package would install
+# folders only root may enter. cpack makes its folders under the umask, so
+# they are set right before it packs them.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package-modes.cmake)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
 set(TESMAR_APP_ID io.github.tesmar.Tesmar)
 set(TESMAR_INSTALL_DIR lib/tesmar)
 # Links are made once in the build folder and installed as links.

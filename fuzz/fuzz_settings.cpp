@@ -21,11 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (address.size() > 2047)
         std::abort();
     const QUrl url = AddressUrl(address);
-    const QUrl handed = OpenerTarget(url);
-    if (handed.toEncoded().startsWith('-'))
+    // The exact argument the opener is handed: never an option, never empty
+    // text for a target that opens something.
+    const QString argument = OpenerArgument(url);
+    if (argument.startsWith(QLatin1Char('-')))
         std::abort();
-    // A target that is not turned aside passes unchanged.
-    if (!url.toEncoded().startsWith('-') && handed != url)
+    if (!argument.isEmpty() && !url.isValid())
+        std::abort();
+    // An argument that is not turned aside is the target's own text.
+    if (!argument.startsWith(QLatin1String("./-")) && !argument.isEmpty() &&
+        argument != (url.isLocalFile() ? url.toLocalFile() : QString::fromLatin1(url.toEncoded())))
         std::abort();
     return 0;
 }

@@ -5,7 +5,7 @@
 set -euo pipefail
 what="${1:-run}"
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
-          fonts-ipafont-gothic qt6-translations-l10n)
+          libxcb-randr0-dev fonts-ipafont-gothic qt6-translations-l10n)
 if [ "$what" = package ] || [ "$what" = test ]; then
   packages+=(dpkg-dev file)
 fi

@@ -3,6 +3,8 @@
 # flags and full hardening, as a distribution builds it, and prints its path.
 #   usage: package.sh [build-folder]
 set -euo pipefail
+# The same package under any umask: the modes of its files come from here.
+umask 022
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh package
 dir="${1:-build-deb}"

@@ -14,30 +14,30 @@ OpenRequestHook& Hook()
 
 } // namespace
 
-QUrl OpenerTarget(const QUrl& target)
+QString OpenerArgument(const QUrl& target)
 {
-    const QByteArray encoded = target.toEncoded();
-    if (encoded.startsWith('-'))
-        return QUrl::fromEncoded("./" + encoded, QUrl::StrictMode);
-    return target;
+    if (target.isEmpty() || !target.isValid())
+        return QString();
+    QString argument = target.isLocalFile() ? target.toLocalFile() : QString::fromLatin1(target.toEncoded());
+    if (argument.startsWith(QLatin1Char('-')))
+        argument.prepend(QStringLiteral("./"));
+    return argument;
 }
 
 void OpenRequest(QWidget*, const QUrl& target)
 {
-    const QUrl handed = OpenerTarget(target);
     if (Hook()) {
-        Hook()(handed);
+        Hook()(target);
         return;
     }
-    if (handed.isEmpty())
+    const QString argument = OpenerArgument(target);
+    if (argument.isEmpty())
         return; // nothing to open, and nothing to say about it
     // The desktop's opener gets the target as its one argument, with no shell
     // between, and is not waited for. Without it, Qt's own services try.
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty() ||
-        !QProcess::startDetached(
-            opener, {handed.isLocalFile() ? handed.toLocalFile() : QString::fromLatin1(handed.toEncoded())}))
-        QDesktopServices::openUrl(handed);
+    if (opener.isEmpty() || !QProcess::startDetached(opener, {argument}))
+        QDesktopServices::openUrl(target);
 }
 
 QUrl HelpPageUrl(const QString& path) { return QUrl::fromLocalFile(path); }

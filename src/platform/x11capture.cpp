@@ -78,18 +78,17 @@ SegmentPtr NewSegment(xcb_connection_t* c, std::size_t bytes)
     if (id < 0)
         return {};
     void* address = shmat(id, nullptr, 0);
-    if (address == reinterpret_cast<void*>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
+    // Marked for removal at once, before the X server is asked to attach it
+    // (Linux lets a marked segment be attached while someone holds it): the
+    // memory goes away with its last user, even if Tesmar ends in the middle.
+    shmctl(id, IPC_RMID, nullptr);
+    if (address == reinterpret_cast<void*>(-1))
         return {};
-    }
     auto segment = std::make_shared<X11ShmScreenCapture::Segment>();
     segment->address = address;
     segment->bytes = bytes;
     const xcb_shm_seg_t name = xcb_generate_id(c);
     xcb_generic_error_t* error = xcb_request_check(c, xcb_shm_attach_checked(c, name, std::uint32_t(id), 0));
-    // Marked for removal now: the memory goes away with its last user, even
-    // if Tesmar ends in the middle.
-    shmctl(id, IPC_RMID, nullptr);
     if (error != nullptr) {
         std::free(error);
         return {};

@@ -39,7 +39,10 @@ screen_colour() { echo "#$(convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c
 # the X resource Xft.dpi, as a desktop sets it.
 start_tesmar_scaled() {
     local binary=$1 how=$2 value=$3
-    local env=(QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='tesmar.palette.debug=false')
+    # Said to be a Wayland session, as an X server started from a Wayland
+    # terminal is: a plain X server's screen is still read directly.
+    local env=(QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='tesmar.palette.debug=false' WAYLAND_DISPLAY=wayland-absent
+        XDG_SESSION_TYPE=wayland)
     if [ "$how" = factor ]; then
         env+=(QT_SCALE_FACTOR="$value" QT_FONT_DPI=96 QT_ENABLE_HIGHDPI_SCALING=0)
     else

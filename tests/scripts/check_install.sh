@@ -97,11 +97,15 @@ pid=""
 if grep -E 'Could not|cannot|QFSFileEngine' "$log"; then fail "the program complained at start"; fi
 [ -z "$etc" ] || ln -sfn "$etc/colorcode.dat" "$lib/colorcode.dat"
 
-echo "== cpack -G DEB"
-(cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null)
+echo "== cpack -G DEB, under umask 077"
+(umask 077 && cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null)
 deb="$(ls "$work"/pkg/tesmar_*.deb)"
 [ -f "$deb" ] || fail "no package built"
 dpkg-deb -c "$deb" >"$work/listing"
+# Folders 0755, files 0644 but the program 0755, control files 0644.
+bad="$(awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|lrwxrwxrwx)$/ && !($1 == "-rwxr-xr-x" && $6 == "./usr/lib/tesmar/tesmar")' "$work/listing")"
+bad+="$(dpkg-deb --ctrl-tarfile "$deb" | tar -tv | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--)$/')"
+[ -z "$bad" ] || fail "the package has files with other modes: $bad"
 awk '{ p = $6; sub(/^\.\//, "", p); sub(/\/$/, "", p); if (p != "" && $1 !~ /^d/) print p }' "$work/listing" | sort >"$work/in-deb"
 (cd "$root" && find . ! -type d | sed 's|^\./||' | sort) >"$work/installed"
 missing="$(comm -23 "$work/installed" "$work/in-deb")"
