@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <malloc.h>
 
@@ -30,6 +31,7 @@ void CoverOutput(QWidget* window, QScreen* screen)
 {
     window->setScreen(screen);
     window->setGeometry(screen->geometry());
+    CommitFrameForEveryExpose(window);
     {
         // Asked for anew: a native window made again after the last picking
         // would not learn a state the widget already holds.
@@ -38,7 +40,38 @@ void CoverOutput(QWidget* window, QScreen* screen)
     }
 }
 
+// The compositor holds every change of a full-screen window's size or state
+// (a press on another output moves the focus) until the window commits a
+// frame after acknowledging it, and Qt 6.4 acknowledges such a change with
+// an expose that sends nothing when no pixel has changed. Each expose of a
+// shown window is therefore followed by a repaint, which always reaches the
+// compositor as a new frame: without it, the snapshot appears late and the
+// readout stays behind the picks.
+class CommitEveryExpose : public QObject {
+public:
+    explicit CommitEveryExpose(QWidget* widget) : QObject(widget), widget_(widget) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
+            widget_->update(QRect(0, 0, 1, 1));
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+
 } // namespace
+
+void CommitFrameForEveryExpose(QWidget* window)
+{
+    // The native window is made anew for every picking.
+    window->winId();
+    auto* filter = window->findChild<CommitEveryExpose*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!filter)
+        filter = new CommitEveryExpose(window);
+    window->windowHandle()->installEventFilter(filter);
+}
 
 TOutputSnapshot::TOutputSnapshot(QWidget* parent) : QWidget(parent)
 {

@@ -10,6 +10,9 @@
 #include <QPoint>
 #include <QWidget>
 
+// Makes every expose of the widget's native window end in a new frame.
+void CommitFrameForEveryExpose(QWidget* window);
+
 class TOutputSnapshot : public QWidget {
     Q_OBJECT
 public:
