@@ -49,8 +49,17 @@ wl_enter() {
         local f
         for f in "${WL_FILES[@]}"; do cp -r "$f" "$stage/"; done
         chown -R "$WL_USER:" "$stage"
+        # A /tmp of the session's own: xdg-desktop-portal-wlr writes every
+        # screenshot to /tmp/out.png, and sessions run side by side would take
+        # and delete each other's pictures. The stage is seen at its own path
+        # inside it.
+        mkdir -m 1777 "$stage/tmp"
+        mkdir -m 1777 "$stage/tmp/.X11-unix"
+        mkdir "$stage/tmp/$(basename "$stage")"
         local status=0
-        setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
+        unshare --mount --propagation private sh -c \
+            'mount --bind "$1" "$1/tmp/${1##*/}" && mount --rbind "$1/tmp" /tmp && shift && exec "$@"' sh "$stage" \
+            setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
             USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
             bash "$stage/$(basename "$script")" "$@" || status=$?
