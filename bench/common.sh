@@ -6,8 +6,10 @@ bench_tmp="$(mktemp -d)"
 xvfb_pid=""
 openbox_pid=""
 start_display() { # width height
-    export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-    chmod 700 "$XDG_RUNTIME_DIR"
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        export XDG_RUNTIME_DIR="$bench_tmp/runtime"
+        mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    fi
     rm -f "$bench_tmp/display"
     Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$bench_tmp/display" >"$bench_tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!

@@ -1,6 +1,9 @@
 // A bare Qt Widgets main window with a menu bar, a toolbar, three scroll bars
-// and eight edit boxes: the start-up floor Tesmar is measured against.
+// and eight edit boxes: the start-up floor Tesmar is measured against. With
+// the argument "label", the floor of any Qt program instead: one window of
+// the main window's size holding one label.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -10,6 +13,13 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "label") {
+        QLabel label(QStringLiteral("minimal"));
+        label.setWindowTitle(QStringLiteral("minimal"));
+        label.resize(344, 263);
+        label.show();
+        return app.exec();
+    }
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("minimal"));
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));

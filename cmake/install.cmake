@@ -29,7 +29,6 @@ set(TESMAR_INSTALL_DIR lib/tesmar)
 # Links are made once in the build folder and installed as links.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
 
-install(TARGETS tesmar RUNTIME DESTINATION ${TESMAR_INSTALL_DIR})
 if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
   set(TESMAR_DEFAULT_ETC ON)
 else()
@@ -37,6 +36,50 @@ else()
 endif()
 option(TESMAR_ETC_DATA "Install colorcode.dat and tesmar.ini in /etc/tesmar, linked from the program's folder"
        ${TESMAR_DEFAULT_ETC})
+
+# The folders an install makes, for an uninstall to remove again: before the
+# first file is copied, every folder on the way to each destination that does
+# not exist yet is added to install_folders.txt in the build folder, deepest
+# first. Folders an earlier install recorded stay listed while they exist, so
+# installing again over an installation forgets nothing; folders that were
+# there before (~/.local/bin holding other programs) are never listed.
+set(TESMAR_INSTALL_FOLDERS bin ${TESMAR_INSTALL_DIR}/help share/applications share/metainfo
+    share/icons/hicolor/scalable/apps share/man/man1 share/doc/tesmar)
+if(TESMAR_ETC_DATA)
+  list(APPEND TESMAR_INSTALL_FOLDERS /etc/tesmar)
+endif()
+install(CODE "
+  set(record \"${CMAKE_BINARY_DIR}/install_folders.txt\")
+  set(made)
+  if(EXISTS \"\${record}\")
+    file(STRINGS \"\${record}\" earlier)
+    foreach(d IN LISTS earlier)
+      if(IS_DIRECTORY \"\${d}\")
+        list(APPEND made \"\${d}\")
+      endif()
+    endforeach()
+  endif()
+  foreach(f IN ITEMS ${TESMAR_INSTALL_FOLDERS})
+    if(IS_ABSOLUTE \"\${f}\")
+      set(d \"\$ENV{DESTDIR}\${f}\")
+    else()
+      set(d \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${f}\")
+    endif()
+    while(NOT IS_DIRECTORY \"\${d}\" AND NOT d STREQUAL \"/\" AND NOT d STREQUAL \"\")
+      list(APPEND made \"\${d}\")
+      get_filename_component(d \"\${d}\" DIRECTORY)
+    endwhile()
+  endforeach()
+  list(REMOVE_DUPLICATES made)
+  list(SORT made ORDER DESCENDING)
+  list(JOIN made \"\\n\" lines)
+  if(lines)
+    string(APPEND lines \"\\n\")
+  endif()
+  file(WRITE \"\${record}\" \"\${lines}\")
+")
+
+install(TARGETS tesmar RUNTIME DESTINATION ${TESMAR_INSTALL_DIR})
 set(TESMAR_EDITABLE_FILES colorcode.dat tesmar.ini)
 if(TESMAR_ETC_DATA)
   install(FILES data/colorcode.dat data/tesmar.ini DESTINATION /etc/tesmar)

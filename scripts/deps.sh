@@ -10,8 +10,8 @@ if [ "$what" = package ] || [ "$what" = test ]; then
   packages+=(dpkg-dev file)
 fi
 if [ "$what" = test ]; then
-  packages+=(clang libclang-rt-14-dev xvfb openbox xclip x11-utils x11-xserver-utils xdotool imagemagick
-             desktop-file-utils appstream lintian man-db valgrind libbenchmark-dev python3 dbus
+  packages+=(clang libclang-rt-14-dev xvfb xserver-xorg-core xserver-xorg-video-dummy openbox xfwm4 kwin-x11 xclip x11-utils x11-xserver-utils xdotool imagemagick
+             desktop-file-utils appstream lintian man-db valgrind libbenchmark-dev python3 python3-tk dbus
              sway swaybg xwayland grim wl-clipboard jq libwayland-dev qt6-wayland pipewire
              xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk)
 fi

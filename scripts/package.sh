@@ -7,6 +7,8 @@ set -euo pipefail
 umask 022
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh package
+source scripts/owner.sh
+as_tree_owner scripts/package.sh "$@"
 dir="${1:-build-deb}"
 export DEB_BUILD_MAINT_OPTIONS="hardening=+all"
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh run
+source scripts/owner.sh
+as_tree_owner scripts/run.sh "$@"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTESMAR_SANITIZE=OFF -DTESMAR_FUZZ=OFF \
     -DTESMAR_BENCH=OFF -DTESMAR_WERROR=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target tesmar

@@ -6,6 +6,7 @@
 #include "widgets/tedit.h"
 #include "widgets/tscrollbar.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -233,6 +234,21 @@ private slots:
         QCOMPARE(f->cmbBrowserColor->count(), 141);
         QCOMPARE(f->cmbBrowserColor->itemText(140), QStringLiteral("YellowGreen"));
         QCOMPARE(f->browserColors[140].color, TColor{0x32CD9A});
+
+        // The opened list shows the visible-item count of names, the chosen
+        // one among them, just below the box.
+        QVERIFY(ShowAndActivate(f));
+        QComboBox* combo = f->cmbBrowserColor;
+        combo->setCurrentIndex(100);
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QTRY_VERIFY(view->isVisible());
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        QVERIFY2(rows >= combo->maxVisibleItems() - 2 && rows <= combo->maxVisibleItems(),
+                 qPrintable(QString::number(rows)));
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+        QCOMPARE(view->window()->y(), combo->mapToGlobal(QPoint(0, combo->height())).y());
+        combo->hidePopup();
     }
 
     void badLineReachesTheErrorReport()

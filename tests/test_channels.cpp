@@ -378,10 +378,10 @@ void TestChannels::pasteNonDigits()
     Paste(w->edtR, QStringLiteral("12"));
     QCOMPARE(w->currentColor, 0xFFFF0Cu);
     QCOMPARE(w->edtRB->text(), QStringLiteral("0c"));
-    // More than the box takes is refused.
+    // Of more than the box takes, what fits goes in.
     Paste(w->edtG, QStringLiteral("1234"));
-    QCOMPARE(w->edtG->text(), QStringLiteral("255"));
-    QCOMPARE(w->currentColor, 0xFFFF0Cu);
+    QCOMPARE(w->edtG->text(), QStringLiteral("123"));
+    QCOMPARE(w->currentColor, 0xFF7B0Cu);
     QVERIFY(windows->errors.isEmpty());
 }
 

@@ -123,6 +123,35 @@ private slots:
         QCOMPARE(f->colorBarDown, std::uint8_t{0});
     }
 
+    // On a scaled screen every device pixel picks the bar pixel drawn there,
+    // the last visible column (beside the scroll bar) and the last row too.
+    void pressesOnDevicePixels()
+    {
+        TesmarWindows windows;
+        TForm1* f = windows.main();
+        QVERIFY(ShowAndActivate(f));
+        const TImage* bar = f->imgColorBar;
+        const qreal r = f->devicePixelRatioF();
+        const QWidget* view = f->scrollBox->viewport();
+        const QPoint origin = bar->mapTo(f, QPoint(0, 0)) * r;
+        const QPoint viewEnd = view->mapTo(f, QPoint(view->width(), view->height())) * r;
+        const int lastColumn = viewEnd.x() - 1 - origin.x();
+        const int lastRow = viewEnd.y() - 1 - origin.y();
+        QVERIFY(lastColumn < int(180 * r) - 1 && lastRow < int(64 * r) - 1); // both under scroll bars
+        const auto drawn = [bar, r](QPoint d) { return bar->Pixel(int((d.x() + 0.5) / r), int((d.y() + 0.5) / r)); };
+        for (const QPoint d :
+             {QPoint(1, 1), QPoint(int(90 * r) + 1, 3), QPoint(lastColumn, 7), QPoint(lastColumn, lastRow)}) {
+            f->currentColor = 1;
+            SendAtDevicePixel(f, QEvent::MouseButtonPress, origin + d, Qt::LeftButton, Qt::LeftButton);
+            QCOMPARE(f->currentColor, drawn(d));
+            const QPoint moved(int(45 * r) + 1, d.y());
+            SendAtDevicePixel(f, QEvent::MouseMove, origin + moved, Qt::NoButton, Qt::LeftButton);
+            QCOMPARE(f->currentColor, drawn(moved));
+            SendAtDevicePixel(f, QEvent::MouseButtonRelease, origin + moved, Qt::LeftButton, {});
+            QCOMPARE(f->colorBarDown, std::uint8_t{0});
+        }
+    }
+
     // A left press that reaches the bar from outside (the right button holds
     // the pointer on it) picks nothing and starts no drag.
     void leftPressOutsideTheBarPicksNothing()

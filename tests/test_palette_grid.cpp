@@ -259,6 +259,36 @@ private slots:
         QVERIFY(Framed(f, 10, kRed));
     }
 
+    // On a scaled screen a press selects the cell whose device pixels it
+    // falls on: the last ones of a cell select it, a grid line's select nothing.
+    void pressesOnDevicePixels()
+    {
+        TesmarWindows windows;
+        TForm1* f = windows.main();
+        QVERIFY(ShowAndActivate(f));
+        f->scrollBox->horizontalScrollBar()->setValue(f->scrollBox->horizontalScrollBar()->maximum());
+        const qreal r = f->devicePixelRatioF();
+        const QPoint origin = f->imgPalette->mapTo(f, QPoint(0, 0)) * r;
+        const int cell = int(12 * r);
+        const int line = int(r); // device pixels of a grid line
+        f->PalAdd(2, 0x222222);
+        f->PalAdd(18, 0x181818);
+        struct Press {
+            QPoint device;
+            int slot;
+        };
+        for (const Press p : {Press{{2 * cell - 1, cell / 2}, 2}, Press{{cell + 2 * line, 2 * cell - 1}, 18},
+                              Press{{cell + line - 1, cell / 2}, 0}, Press{{cell + 2, 6 * cell + line - 1}, 0},
+                              Press{{16 * cell + line - 1, cell / 2}, 0}}) {
+            f->imgPaletteMouseDown(f->imgPalette, Qt::LeftButton, 61, 61); // slot 86, empty
+            f->currentColor = 1;
+            SendAtDevicePixel(f, QEvent::MouseButtonPress, origin + p.device, Qt::LeftButton, Qt::LeftButton);
+            SendAtDevicePixel(f, QEvent::MouseButtonRelease, origin + p.device, Qt::LeftButton, {});
+            QCOMPARE(f->palSelNo, p.slot ? p.slot : 86);
+            QCOMPARE(f->currentColor, p.slot ? f->PalGetColor(p.slot) : TColor{1});
+        }
+    }
+
     void swatchOnAFullPalette()
     {
         TesmarWindows windows;

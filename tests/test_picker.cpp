@@ -196,18 +196,19 @@ private slots:
         f->mnuEditScreenCopy->trigger();
     }
 
-    void eyedropperCursorDrawnInWholeDevicePixels()
+    void eyedropperCursorDrawnForTheScale()
     {
-        // At every ratio: the drawing in blocks of whole device pixels, the
-        // hot spot on the start of the tip's block, and the tip drawn there.
-        for (qreal r : {1.0, 1.5, 2.0, 3.0}) {
+        // As large as the drawing at every ratio, fractional ones included;
+        // the hot spot on the tip, which is drawn there, and nothing drawn
+        // far from the eyedropper.
+        for (qreal r : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0}) {
             const QCursor cursor = SpoiteCursor(r);
-            const int factor = r > 1 ? (r > 2 ? 3 : 2) : 1;
             const QImage drawing = cursor.pixmap().toImage();
-            QCOMPARE(drawing.size(), QSize(32, 32) * factor);
-            QCOMPARE(cursor.hotSpot(), QPoint(1, 14) * factor);
-            QCOMPARE(qAlpha(drawing.pixel(cursor.hotSpot())), 255);
-            QCOMPARE(drawing.pixel(cursor.hotSpot() + QPoint(factor - 1, factor - 1)), drawing.pixel(cursor.hotSpot()));
+            QCOMPARE(drawing.size(), QSize(qRound(32 * r), qRound(32 * r)));
+            QCOMPARE(cursor.hotSpot(), QPoint(qRound(r), qRound(14 * r)));
+            QVERIFY(qAlpha(drawing.pixel(cursor.hotSpot())) > 128);
+            QCOMPARE(qAlpha(drawing.pixel(drawing.width() - 1, drawing.height() - 1)), 0);
+            QCOMPARE(qAlpha(drawing.pixel(0, 0)), 0);
         }
     }
 

@@ -86,6 +86,59 @@ private slots:
         // A drag past the last output stays on its last pixel.
         QCOMPARE(DesktopPixelAt(mixed, 2000, 10, 3840, 1600), (PicturePoint{3839, 20}));
     }
+
+    // X screens with their monitors (the primary first), at every scale:
+    // the snapshot covers the whole screen, every device pixel of it is
+    // picked as itself, and the banner ends on the primary monitor's corner.
+    void snapshotPlacement_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("monitors");
+        QTest::addColumn<double>("scale");
+        const std::pair<QSize, const char*> layouts[] = {
+            {{2560, 1440}, "2560x1440+0+0"},
+            {{1366, 768}, "1366x768+0+0"},
+            {{1920, 2104}, "1920x1080+0+1024 1280x1024+320+0"},
+            {{3200, 1080}, "1920x1080+1280+0 1280x1080+0+0"},
+            {{3200, 1080}, "1920x1080+1280+0 1280x1024+0+56"},
+            {{3200, 1080}, "1920x1080+0+0 1280x1024+1920+0"},
+            {{2000, 1200}, "1920x1080+0+0"},
+            {{2000, 1200}, ""},
+        };
+        for (const auto& [screen, monitors] : layouts) {
+            for (double scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+                QTest::addRow("%dx%d [%s] at %g", screen.width(), screen.height(), monitors, scale)
+                    << screen << QString::fromLatin1(monitors) << scale;
+        }
+    }
+    void snapshotPlacement()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, monitors);
+        QFETCH(double, scale);
+        std::vector<DeviceRect> rects;
+        for (const QString& m : monitors.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList n = m.split(QRegularExpression(QStringLiteral("[x+]")));
+            rects.push_back({n[2].toInt(), n[3].toInt(), n[0].toInt(), n[1].toInt()});
+        }
+        const int w = screen.width();
+        const int h = screen.height();
+        const SnapshotPlacement p = PlaceSnapshot(w, h, rects, 0, scale, 248, 32);
+        QCOMPARE(p.snapshot, (DeviceRect{0, 0, w, h}));
+        for (int d = 0; d < std::max(w, h); ++d) {
+            const int dx = std::min(d, w - 1);
+            const int dy = std::min(d, h - 1);
+            const PicturePoint picked =
+                PicturePixelAt((dx + 0.5) / scale, dy / scale, w, h, p.logicalWidth, p.logicalHeight, scale);
+            if (picked != (PicturePoint{dx, dy}))
+                QFAIL(qPrintable(
+                    QStringLiteral("device (%1,%2) picked as (%3,%4)").arg(dx).arg(dy).arg(picked.x).arg(picked.y)));
+        }
+        const DeviceRect corner = rects.empty() ? DeviceRect{0, 0, w, h} : rects.front();
+        QCOMPARE(p.banner.x + p.banner.width, corner.x + corner.width);
+        QCOMPARE(p.banner.y + p.banner.height, corner.y + corner.height);
+        QCOMPARE(p.banner.width, qRound(248 * scale));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPickMap)

@@ -26,19 +26,22 @@ void Commit(TEdit* box, const QString& text)
     QApplication::sendEvent(box, &event);
 }
 
-// Drags text over the box and drops it there; true when the box accepted the drag.
-bool Drop(TEdit* box, const QString& text)
+// Drags text over the box and drops it there, Shift held to propose a move;
+// the action the box answered both times, or none when it refused the drag.
+Qt::DropAction Drop(TEdit* box, const QString& text, Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction)
 {
     QMimeData data;
     data.setText(text);
     const QPoint at = box->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(box, &enter);
     if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        return Qt::IgnoreAction;
+    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(box, &drop);
-    return drop.isAccepted();
+    if (!drop.isAccepted() || drop.dropAction() != enter.dropAction())
+        return Qt::IgnoreAction;
+    return drop.dropAction();
 }
 
 void EmptyByKeys(TEdit* box)
@@ -126,9 +129,13 @@ private slots:
         QVERIFY(Drop(w->edtB, QStringLiteral("4x-5６6")));
         QCOMPARE(w->edtB->text(), QStringLiteral("255")); // 456, clamped
         QCOMPARE(BlueOf(w->currentColor), 255);
-        // A drop from a readout copies: the readout keeps its text.
+        // A drop from a readout copies: the readout keeps its text. A drop is
+        // answered as a copy even when a move was proposed, and a source that
+        // can only move gets no drop.
         EmptyByKeys(w->edtG);
-        QVERIFY(Drop(w->edtG, w->edtDec->text()));
+        QCOMPARE(Drop(w->edtG, w->edtDec->text()), Qt::CopyAction);
+        QCOMPARE(w->edtG->text(), QStringLiteral("167"));
+        QCOMPARE(Drop(w->edtG, QStringLiteral("9"), Qt::MoveAction), Qt::IgnoreAction);
         QCOMPARE(w->edtG->text(), QStringLiteral("167"));
     }
 
@@ -139,17 +146,45 @@ private slots:
             QTest::mouseClick(box, Qt::LeftButton);
             QTest::keyClick(box, Qt::Key_End);
             const QString before = box->text();
-            for (Qt::Key key : {Qt::Key_A, Qt::Key_V, Qt::Key_X, Qt::Key_C, Qt::Key_Z})
+            for (Qt::Key key : {Qt::Key_A, Qt::Key_V, Qt::Key_X, Qt::Key_C, Qt::Key_Z, Qt::Key_Backspace})
                 QTest::keyClick(box, key, Qt::ControlModifier);
             QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
             QCOMPARE(box->text(), before);
             QCOMPARE(box->selectedText(), QString());
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("7"));
-        // The context menu's paste still reaches the box, through its change rules.
+        // The context menu's paste still reaches the box, through its change
+        // rules, and inserts what fits of the text; the menu names no keys.
         EmptyByKeys(w->edtR);
         w->edtR->paste();
         QCOMPARE(RedOf(w->currentColor), 7);
+        QGuiApplication::clipboard()->setText(QStringLiteral("1234"));
+        w->edtR->setCursorPosition(0);
+        w->edtR->paste();
+        QCOMPARE(w->edtR->text(), QStringLiteral("127"));
+        QCOMPARE(RedOf(w->currentColor), 127);
+        QSignalSpy changes(w->edtR, &TEdit::changed);
+        w->edtR->paste(); // a full box takes nothing
+        QCOMPARE(w->edtR->text(), QStringLiteral("127"));
+        QCOMPARE(changes.count(), 0);
+        QGuiApplication::clipboard()->setText(QStringLiteral("ABC"));
+        w->edtGB->selectAll();
+        w->edtGB->paste();
+        QCOMPARE(w->edtGB->text(), QStringLiteral("ab"));
+        QCOMPARE(GreenOf(w->currentColor), 0xab);
+
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* menu = QApplication::activePopupWidget();
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+                shown << action->text();
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->edtB->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w->edtB, &event);
+        QTRY_VERIFY(!shown.isEmpty());
+        QVERIFY2(shown.filter(QStringLiteral("\t")).isEmpty(), qPrintable(shown.join(QLatin1Char('|'))));
     }
 
     void scrollBarMenuIsAUserAction()

@@ -142,3 +142,46 @@ PicturePoint DesktopPixelAt(const std::vector<OutputArea>& outputs, double x, do
     return {OutputAxisPixel(x - o.left, across, scale.x, part.left, part.right),
             OutputAxisPixel(y - o.top, down, scale.y, part.top, part.bottom)};
 }
+
+SnapshotPlacement PlaceSnapshot(int screenWidth, int screenHeight, const std::vector<DeviceRect>& monitors,
+                                int primaryMonitor, double scale, int bannerWidth, int bannerHeight)
+{
+    SnapshotPlacement placement;
+    screenWidth = std::max(0, screenWidth);
+    screenHeight = std::max(0, screenHeight);
+    if (!(scale > 0) || !std::isfinite(scale))
+        scale = 1;
+    placement.snapshot = {0, 0, screenWidth, screenHeight};
+    // Rounded up, less the slack that keeps an exact quotient whole.
+    const auto covering = [scale](int device) { return static_cast<int>(std::ceil(device / scale - kEdgeSlack)); };
+    placement.logicalWidth = covering(screenWidth);
+    placement.logicalHeight = covering(screenHeight);
+
+    // The primary monitor as far as it lies on the screen; the screen itself
+    // when it does not.
+    int left = 0;
+    int top = 0;
+    int right = screenWidth;
+    int bottom = screenHeight;
+    if (!monitors.empty()) {
+        const std::size_t index =
+            primaryMonitor >= 0 && static_cast<std::size_t>(primaryMonitor) < monitors.size() ? primaryMonitor : 0;
+        const DeviceRect& m = monitors[index];
+        const int l = std::max(0, m.x);
+        const int t = std::max(0, m.y);
+        const int r = std::min(screenWidth, m.x + m.width);
+        const int b = std::min(screenHeight, m.y + m.height);
+        if (l < r && t < b) {
+            left = l;
+            top = t;
+            right = r;
+            bottom = b;
+        }
+    }
+    // The toolkit draws the banner over its logical size times the scale,
+    // rounded.
+    const int width = static_cast<int>(std::lround(bannerWidth * scale));
+    const int height = static_cast<int>(std::lround(bannerHeight * scale));
+    placement.banner = {std::max(left, right - width), std::max(top, bottom - height), width, height};
+    return placement;
+}

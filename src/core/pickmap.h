@@ -67,3 +67,36 @@ PictureRect PartOfOutput(const std::vector<OutputArea>& outputs, std::size_t ind
 // taken, so that a smoothed edge is never shifted by half a block.
 PicturePoint DesktopPixelAt(const std::vector<OutputArea>& outputs, double x, double y, int pictureWidth,
                             int pictureHeight);
+
+// A rectangle of device pixels.
+struct DeviceRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const DeviceRect&) const = default;
+};
+
+// Where the snapshot and the banner go on an X screen, worked out in device
+// pixels: the toolkit's logical rectangles of scaled monitors are rounded and
+// leave one-pixel gaps or shifts where a size or an offset does not divide by
+// the scale.
+struct SnapshotPlacement {
+    // The whole X screen, also where no monitor shows it.
+    DeviceRect snapshot;
+    // The snapshot's size in logical pixels: the smallest that covers every
+    // device pixel of the screen at the scale. A pointer on device pixel d is
+    // at d / scale from the snapshot's corner, which PicturePixelAt with these
+    // sizes and the scale maps back to d.
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    // The banner, its bottom right corner on the primary monitor's (the
+    // screen's when there is no monitor on it).
+    DeviceRect banner;
+};
+
+// screenWidth x screenHeight: the X screen; monitors: where each monitor
+// shows it, primaryMonitor the index of the primary one (-1 or out of range:
+// the first); bannerWidth x bannerHeight: the banner's logical size.
+SnapshotPlacement PlaceSnapshot(int screenWidth, int screenHeight, const std::vector<DeviceRect>& monitors,
+                                int primaryMonitor, double scale, int bannerWidth, int bannerHeight);

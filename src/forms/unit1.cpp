@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "forms/glyphs.h"
 #include "forms/spoite.h"
+#include "widgets/tcombobox.h"
 #include "widgets/tedit.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
@@ -21,7 +22,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <concepts>
 #include <cstdio>
@@ -116,7 +119,6 @@ template <typename F> auto Guarded(F body)
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Tesmar"));
-    setWindowIcon(TesmarIcon());
     setFont(TesmarFont(12));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -217,7 +219,7 @@ void TForm1::BuildLayout()
     }
 
     Label13 = MakeLabel(page, QStringLiteral("ブラウザカラー"), 8, 172);
-    cmbBrowserColor = new QComboBox(page);
+    cmbBrowserColor = new TComboBox(page);
     cmbBrowserColor->setGeometry(8, 184, 129, 20);
     cmbBrowserColor->setEditable(false);
     cmbBrowserColor->setFocusPolicy(Qt::ClickFocus);
@@ -406,17 +408,24 @@ void TForm1::ConnectHandlers()
             }));
 
     // Hue bar, browser colours, palette grid and swatch.
-    connect(imgColorBar, &TImage::mouseDown, this,
-            Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseDown(imgColorBar, b, x, y); }));
-    connect(imgColorBar, &TImage::mouseMove, this,
-            Guarded([this](int x, int y) { imgColorBarMouseMove(imgColorBar, x, y); }));
+    // The bar and the grid take the pixel under the pointer's device pixel.
+    connect(imgColorBar, &TImage::pointerDown, this, Guarded([this](Qt::MouseButton b, QPointF p) {
+                const QPoint at = imgColorBar->PixelAt(p);
+                imgColorBarMouseDown(imgColorBar, b, at.x(), at.y());
+            }));
+    connect(imgColorBar, &TImage::pointerMove, this, Guarded([this](QPointF p) {
+                const QPoint at = imgColorBar->PixelAt(p);
+                imgColorBarMouseMove(imgColorBar, at.x(), at.y());
+            }));
     connect(imgColorBar, &TImage::mouseUp, this,
             Guarded([this](Qt::MouseButton b, int x, int y) { imgColorBarMouseUp(imgColorBar, b, x, y); }));
     // Only a real change of the selected item: choosing the item already selected changes nothing.
     connect(cmbBrowserColor, &QComboBox::currentIndexChanged, this,
             Guarded([this] { cmbBrowserColorChange(cmbBrowserColor); }));
-    connect(imgPalette, &TImage::mouseDown, this,
-            Guarded([this](Qt::MouseButton b, int x, int y) { imgPaletteMouseDown(imgPalette, b, x, y); }));
+    connect(imgPalette, &TImage::pointerDown, this, Guarded([this](Qt::MouseButton b, QPointF p) {
+                const QPoint at = imgPalette->PixelAt(p);
+                imgPaletteMouseDown(imgPalette, b, at.x(), at.y());
+            }));
     connect(imgPalette, &TImage::dblClick, this, Guarded([this] { imgPaletteDblClick(imgPalette); }));
     connect(PaintBox, &TImage::dblClick, this, Guarded([this] { PaintBoxDblClick(PaintBox); }));
 
@@ -485,6 +494,8 @@ void TForm1::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         RunGuarded([this] { FormShow(this); });
     QMainWindow::showEvent(event);
+    if (iconPending_ && windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
 }
 
 void TForm1::CentreOuterFrame()
@@ -511,6 +522,15 @@ void TForm1::moveEvent(QMoveEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // While picking, the window system's close (Alt+F4 reaches the main
+    // window: the snapshot takes no keyboard focus) ends picking as a right
+    // press would, and the program with its palette goes on. File > Exit
+    // still ends it.
+    if (event->spontaneous() && pixGetOn == 1) {
+        event->ignore();
+        RunGuarded([this] { spbToolPixGetClick(spbToolPixGet); });
+        return;
+    }
     RunGuarded([this] { FormClose(this); });
     QMainWindow::closeEvent(event);
     // Closing the main window ends the program, whatever else is still shown.
@@ -519,6 +539,12 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    // The first exposure is drawn when this returns; the icon follows it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && iconPending_) {
+        iconPending_ = false;
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(TesmarIcon()); });
+    }
     if (watched == spbToolHelp && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint p = mouse->position().toPoint();

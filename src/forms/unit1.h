@@ -253,6 +253,9 @@ private:
     // Puts the window's outer frame in the middle of the desktop.
     void CentreOuterFrame();
     bool centreWhenFramed_ = false;
+    // The window icon is given once the window is first on screen: its eight
+    // sizes take longer to decode than the rest of the window to draw.
+    bool iconPending_ = true;
 };
 
 extern TForm1* Form1;

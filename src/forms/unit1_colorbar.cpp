@@ -5,17 +5,26 @@
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
+#include <algorithm>
+
 void TForm1::DrawColorBar()
 {
-    // 256 rows by 360 columns of sweep points onto 180 by 64 pixels; the last
-    // of the eight points that land on a pixel stays.
-    for (int i = 0; i <= 255; ++i) {
-        for (int j = 0; j <= 359; ++j) {
-            const auto v = static_cast<std::uint32_t>(HlsToRgb(j, 127, 255 - i));
+    // 256 rows by 360 columns of sweep points fall onto 180 by 64 pixels,
+    // eight to a pixel, and the last of the eight stays: pixel (x, y) shows
+    // the point of column 2x + 1 and row 4y + 3. Only those are worked out,
+    // into a copy of the picture that is handed back whole.
+    QImage bar = imgColorBar->Picture();
+    const int width = std::min(bar.width(), 180);
+    const int height = std::min(bar.height(), 64);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bar.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const auto v = static_cast<std::uint32_t>(HlsToRgb(2 * x + 1, 127, 255 - (4 * y + 3)));
             const TColor c = (v & 0xFF) << 16 | (v & 0xFF00) | ((v >> 16) & 0xFF);
-            imgColorBar->SetPixel(j / 2, i / 4, c);
+            line[x] = TImage::ToRgb(c);
         }
     }
+    imgColorBar->SetPicture(bar);
 }
 
 void TForm1::imgColorBarMouseDown(QObject*, Qt::MouseButton button, int x, int y)

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <QToolButton>
 
 // The eyedropper cursor over the grid and the hue bar comes from the
 // library's resources, which a static library has to register itself.

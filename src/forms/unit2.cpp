@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/screencapture.h"
 #include "platform/windowlayer.h"
+#include "platform/x11.h"
 #include "widgets/timage.h"
 #include "widgets/tscrollbar.h"
 
@@ -19,9 +20,13 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -60,12 +65,20 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("画面のハードコピー"));
     // No focus: under some window managers a focused borderless window the
     // size of the screen is lifted above the windows kept on top.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                   (IsWaylandSession() && QGuiApplication::platformName() == QLatin1String("xcb")
-                        ? Qt::BypassWindowManagerHint
-                        : Qt::WindowFlags()));
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    // On X11 the snapshot is not handed to the window manager: managers
+    // shrink a window to one monitor or its work area, tile it, shift it or
+    // lift it above the windows kept on top. Unmanaged, it lies exactly over
+    // every monitor and is kept right below the main window and the banner.
+    // Under XWayland the compositor would make it full screen on one output
+    // only, with the picture's top left corner there.
+    if (x11::Connection() != nullptr)
+        flags |= Qt::X11BypassWindowManagerHint;
+    setWindowFlags(flags);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(TesmarFont(12));
+    stacking_ = new QTimer(this);
+    connect(stacking_, &QTimer::timeout, this, &TForm2::KeepStacked);
     imgMain = new TImage(this);
     imgMain->move(0, 0);
     connect(imgMain, &TImage::pointerDown, this,
@@ -75,6 +88,35 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
     readout = new TSnapshotReadout(this);
     readout->hide();
+    managerWatch_ = new QTimer(this);
+    managerWatch_->setInterval(250);
+    connect(managerWatch_, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchWindowManager(); }); });
+}
+
+void TForm2::WatchWindowManager()
+{
+    // A window manager that takes over while picking (a restart) stacks the
+    // windows it finds as it likes, and with no window focused it may lift
+    // the borderless full-screen snapshot over the windows kept on top. For
+    // a while after a new manager appears (it may still be taking the
+    // windows on), the main window is made active again and it and the
+    // banner are put back above the snapshot whenever it covers them.
+    const std::uint32_t manager = WindowManagerCheck();
+    if (manager != manager_) {
+        manager_ = manager;
+        managerSince_.start();
+    }
+    if (manager == 0 || !isVisible() || !managerSince_.isValid() || managerSince_.elapsed() > 5000)
+        return;
+    QWindow* snapshot = windowHandle();
+    const bool bannerShown = Form3->isVisible();
+    if (StackedBelow(snapshot, Form1->windowHandle()) &&
+        (!bannerShown || StackedBelow(snapshot, Form3->windowHandle())))
+        return;
+    Form1->activateWindow();
+    SetTopmost(Form1);
+    if (bannerShown)
+        SetTopmost(Form3);
 }
 
 void TForm2::resizeEvent(QResizeEvent* event)
@@ -137,6 +179,8 @@ void TForm2::FormShow(QObject*)
     wayland = IsWaylandSession();
     // On Wayland the picking starts on the main window's output.
     QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
+    // No X11 window manager fades windows out on a Wayland session.
+    const std::vector<QRect> mainFrame = wayland ? std::vector<QRect>() : FrameRectangles({Form1->windowHandle()});
     Form1->hide();
     // 100 ms for the screen to settle from the hide. The hide itself is
     // handed over and the previous snapshot let go meanwhile (only one is
@@ -145,15 +189,43 @@ void TForm2::FormShow(QObject*)
     waited.start();
     QCoreApplication::processEvents();
     imgMain->SetPictureSize(0, 0);
-    QThread::msleep(static_cast<unsigned long>(std::max<qint64>(0, 100 - waited.elapsed())));
+    // A compositing manager may still be fading the main window out then:
+    // the copy would keep a ghost of it.
+    const int left = static_cast<int>(std::max<qint64>(0, 100 - waited.elapsed()));
+    if (mainFrame.empty())
+        QThread::msleep(static_cast<unsigned long>(left));
+    else
+        WaitForFadeOut(mainFrame.front(), left, left + 400);
 
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = wayland ? LayOutOutputs(origin) : SnapshotDesktop(screen);
+    QRect desktop = wayland ? LayOutOutputs(origin) : SnapshotDesktop(screen);
+    // On X11 the snapshot covers the X screen's every device pixel, also
+    // where no monitor shows it; its logical size is only rounded up. Under
+    // XWayland each output gets a window of its own instead.
+    const std::optional<SnapshotPlacement> devicePlace =
+        wayland ? std::nullopt : X11SnapshotPlacement(screen ? screen->devicePixelRatio() : 1.0, Form3->size());
+    if (devicePlace)
+        desktop.setSize({devicePlace->logicalWidth, devicePlace->logicalHeight});
     const int w = desktop.width();
     const int h = desktop.height();
     setGeometry(desktop);
+    deviceOrigin_ = desktop.topLeft() * devicePixelRatioF();
+    if (devicePlace) {
+        const DeviceRect place = devicePlace->snapshot;
+        deviceOrigin_ = QPoint(place.x, place.y);
+        PlaceInDevicePixels(windowHandle(), place, true);
+        // Once more when shown: the toolkit hands the window manager its own
+        // size steps again as it shows the window.
+        QMetaObject::invokeMethod(
+            this,
+            [this, place] {
+                if (isVisible())
+                    PlaceInDevicePixels(windowHandle(), place, true);
+            },
+            Qt::QueuedConnection);
+    }
     imgMain->setGeometry(0, 0, w, h);
     CaptureResult capture = CaptureScreen(screen, desktop);
     QImage& shot = capture.image;
@@ -189,12 +261,25 @@ void TForm2::FormShow(QObject*)
         else
             Form1->show();
     } else {
-        Form1->windowHandle()->setFramePosition(mainPlace);
+        if (mainPlacement.framePosition)
+            PutBack(Form1->windowHandle(), mainPlacement);
+        else
+            Form1->windowHandle()->setFramePosition(mainPlace);
         RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
         Form1->show();
         SetTopmost(Form1);
         readout->hide();
         Form3->show();
+        clearMask();
+        KeepComposited(windowHandle());
+        mainPlacement_ = mainPlacement;
+        putBacks_ = 0;
+        shownSince_.start();
+        stackingWatch_ = WatchStacking([this] { KeepStacked(); });
+        stacking_->start(kStackingPoll);
+        manager_ = WindowManagerCheck();
+        managerSince_.invalidate();
+        managerWatch_->start();
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -203,6 +288,7 @@ void TForm2::FormShow(QObject*)
 
 void TForm2::FormClose(QObject*)
 {
+    managerWatch_->stop();
     if (Form1->frontWndOn == 0)
         ClearTopmost(Form1);
     else if (Form1->frontWndOn == 1)
@@ -211,6 +297,47 @@ void TForm2::FormClose(QObject*)
     CloseWindow(Form3);
     if (wayland)
         CloseOutputs();
+}
+
+void TForm2::KeepStacked()
+{
+    if (!isVisible()) {
+        stacking_->stop();
+        stackingWatch_.reset();
+        return;
+    }
+    // The window manager frames and stacks the main window and the banner
+    // after the snapshot is mapped, and restacks windows later: checked at
+    // each change of the stacking, and now and then.
+    const std::vector<QWindow*> above{Form1->windowHandle(), Form3->windowHandle()};
+    KeepBelow(windowHandle(), above);
+    // Some managers push a main window that stood partly below the screen's
+    // edge back onto it when it is mapped again: it goes back where it stood.
+    if (putBacks_ < kPutBacks && shownSince_.elapsed() < kPutBackTime &&
+        !FrameRectangles({Form1->windowHandle()}).empty() && !StandsAt(Form1->windowHandle(), mainPlacement_)) {
+        ++putBacks_;
+        PutBack(Form1->windowHandle(), mainPlacement_);
+    }
+    // Some compositing managers draw an unmanaged window over every managed
+    // one whatever the stacking: the snapshot leaves out the main window's
+    // and the banner's frames, so they show, and take presses, in any case.
+    // The frames are in the X screen's device pixels; the toolkit's logical
+    // place of a window on a scaled monitor that does not start at the
+    // screen's corner is not the device place divided by the scale.
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = deviceOrigin_;
+    // One logical pixel more on the right and at the bottom: the window's
+    // logical size is rounded, and a mask of just that size would cut off
+    // the last device column or row where the scale does not divide the
+    // screen.
+    QRegion shown(QRect(QPoint(0, 0), size() + QSize(1, 1)));
+    for (const QRect& frame : FrameRectangles(above)) {
+        const QRect device = frame.translated(-origin);
+        shown -= QRect(QPoint(qFloor(device.left() / ratio), qFloor(device.top() / ratio)),
+                       QPoint(qCeil((device.right() + 1) / ratio) - 1, qCeil((device.bottom() + 1) / ratio) - 1));
+    }
+    if (shown != mask())
+        setMask(shown);
 }
 
 void TForm2::PickAt(double x, double y)

@@ -3,16 +3,20 @@
 #pragma once
 
 #include "core/pickmap.h"
+#include "platform/windowlayer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QScreen;
+class QTimer;
 class TImage;
 class TOutputSnapshot;
 class TSnapshotReadout;
@@ -49,7 +53,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr int kStackingPoll = 100;
+    static constexpr int kPutBacks = 3;
+    static constexpr int kPutBackTime = 1000;
     void EndFailedPicking();
+    void KeepStacked();
+    QTimer* stacking_ = nullptr;
+    std::shared_ptr<void> stackingWatch_;
+    DesktopPlacement mainPlacement_;
+    int putBacks_ = 0;
+    QElapsedTimer shownSince_;
+    // Where the snapshot's corner lies on the X screen, in device pixels.
+    QPoint deviceOrigin_;
+    void WatchWindowManager();
+    // X11: the running window manager's check window, looked at while
+    // picking: a new manager stacks the windows anew.
+    QTimer* managerWatch_ = nullptr;
+    std::uint32_t manager_ = 0;
+    QElapsedTimer managerSince_;
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);

@@ -3,6 +3,8 @@
 #include "app/application.h"
 #include "core/mfunc.h"
 #include "forms/unit1.h"
+#include "platform/desktop.h"
+#include "platform/windowlayer.h"
 #include "widgets/tedit.h"
 
 #include <QFrame>
@@ -12,6 +14,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 TForm3* Form3 = nullptr;
 
@@ -65,7 +69,24 @@ void TForm3::FormShow(QObject*)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 0, 0);
-    move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (const std::optional<SnapshotPlacement> place = X11SnapshotPlacement(ratio, size())) {
+        // The primary monitor's corner in device pixels: its logical
+        // rectangle is rounded at a scale that does not divide its size.
+        DeviceRect banner = place->banner;
+        // The corner outside any panel the desktop keeps there: a manager may
+        // stack its panel over windows kept on top.
+        if (const auto work = DesktopWorkArea();
+            work && work->intersects(QRect(banner.x, banner.y, banner.width, banner.height))) {
+            banner.x = std::min(banner.x, work->x() + work->width() - banner.width);
+            banner.y = std::min(banner.y, work->y() + work->height() - banner.height);
+        }
+        const QPoint origin = desktop.topLeft();
+        move(origin + (QPoint(banner.x, banner.y) - origin) / ratio);
+        PlaceInDevicePixels(windowHandle(), banner, false);
+    } else {
+        move(desktop.left() + desktop.width() - width(), desktop.top() + desktop.height() - height());
+    }
     SetTopmost(this);
 }
 

@@ -8,9 +8,19 @@
 
 void CreateTesmarWindows()
 {
+    CreateMainWindows();
+    CreateDialogs();
+}
+
+void CreateMainWindows()
+{
     Form1 = new TForm1;
     Form2 = new TForm2;
     Form3 = new TForm3;
+}
+
+void CreateDialogs()
+{
     frmVer = new TfrmVer(Form1);
     frmConfig = new TfrmConfig(Form1);
 }

@@ -1,25 +1,44 @@
 #include "widgets/tedit.h"
 
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QValidator>
 
 namespace {
 
-// Applies the lower-case mode to every edit and refuses typed or pasted text
-// beyond the box's limit; the program's own writes pass whole.
+// Applies the lower-case mode to every edit and keeps typed or pasted text
+// within the box's limit; the program's own writes pass whole.
 class TEditValidator : public QValidator {
 public:
     explicit TEditValidator(TEdit* edit) : QValidator(edit), edit_(edit) {}
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& cursor) const override
     {
         if (edit_->lowerCase())
             input = input.toLower();
-        if (!edit_->writingByCode() && edit_->typedLimit() > 0 && input.size() > edit_->typedLimit())
+        const int limit = edit_->typedLimit();
+        if (edit_->writingByCode() || limit <= 0 || input.size() <= limit)
+            return Acceptable;
+        // The inserted text ends at the cursor. Of it, what fits stays, from
+        // its start; the text around it is never cut. A key typed into a full
+        // box fits nothing and is refused.
+        const QString& before = edit_->CommittedText();
+        const qsizetype tail = input.size() - cursor;
+        const qsizetype keep = limit - tail;
+        qsizetype unchanged = 0;
+        while (unchanged < before.size() && unchanged < cursor && before.at(unchanged) == input.at(unchanged))
+            ++unchanged;
+        if (keep < unchanged)
             return Invalid;
+        const QString fitted = input.left(keep) + input.mid(cursor);
+        if (fitted == before)
+            return Invalid;
+        input = fitted;
+        cursor = static_cast<int>(keep);
         return Acceptable;
     }
 
@@ -31,7 +50,23 @@ bool IsEditingShortcut(QKeyEvent* event)
 {
     return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Copy) ||
            event->matches(QKeySequence::Cut) || event->matches(QKeySequence::SelectAll) ||
-           event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+           event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+           event->matches(QKeySequence::DeleteStartOfWord);
+}
+
+// A box that takes only copies: the source of a drag keeps its text. A source
+// that offers only to move gets no drop at all.
+bool AcceptAsCopy(QDropEvent* event)
+{
+    if (!event->isAccepted())
+        return false;
+    if (!(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
 } // namespace
@@ -40,6 +75,9 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TEditValidator(this));
     setFocusPolicy(Qt::ClickFocus);
+    // Kept before anyone hears of the change, so that handlers which write the
+    // box again leave the latest text here.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { committed_ = text; });
     connect(this, &QLineEdit::textChanged, this, &TEdit::changed);
 }
 
@@ -140,6 +178,8 @@ void TEdit::dragEnterEvent(QDragEnterEvent* event)
         return;
     }
     QLineEdit::dragEnterEvent(event);
+    if (onKeyPress)
+        AcceptAsCopy(event);
 }
 
 void TEdit::dragMoveEvent(QDragMoveEvent* event)
@@ -149,6 +189,8 @@ void TEdit::dragMoveEvent(QDragMoveEvent* event)
         return;
     }
     QLineEdit::dragMoveEvent(event);
+    if (onKeyPress)
+        AcceptAsCopy(event);
 }
 
 void TEdit::dropEvent(QDropEvent* event)
@@ -161,7 +203,7 @@ void TEdit::dropEvent(QDropEvent* event)
         QLineEdit::dropEvent(event);
         return;
     }
-    if (!event->mimeData()->hasText()) {
+    if (!event->mimeData()->hasText() || !(event->possibleActions() & Qt::CopyAction)) {
         event->ignore();
         return;
     }
@@ -173,4 +215,21 @@ void TEdit::dropEvent(QDropEvent* event)
         TypeCharacter(c);
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!onKeyPress) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    // The editing keys do nothing in a filtered box, so its menu names none.
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        const qsizetype tab = action->text().indexOf(QLatin1Char('\t'));
+        if (tab >= 0)
+            action->setText(action->text().left(tab));
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

@@ -8,8 +8,11 @@
 // committed by an input method (dead keys, Compose, a Japanese input method) or
 // dropped, goes through the filter and the typed-length limit one by one, as a
 // key press does; the editing shortcuts (paste, copy, cut, undo, redo, select
-// all) do nothing there. The context menu's paste still works and reaches the
-// change notification like any edit.
+// all, delete the word before the cursor) do nothing there, and its context
+// menu shows no shortcut keys. The context menu's paste still works and
+// reaches the change notification like any edit; a drop is always a copy.
+//
+// Text pasted into a box with a typed-length limit is cut to what fits.
 #pragma once
 
 #include <QLineEdit>
@@ -33,6 +36,8 @@ public:
     void setTypedLimit(int count) { typedLimit_ = count; }
     int typedLimit() const { return typedLimit_; }
     bool writingByCode() const { return writingByCode_; }
+    // The text as it stood after the last change, while an edit is checked.
+    const QString& CommittedText() const { return committed_; }
 
     // Called for each typed character; setting the character to 0 discards it.
     std::function<void(QChar&)> onKeyPress;
@@ -46,6 +51,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Runs one character through the key filter and, if it survives, types it.
@@ -54,4 +60,5 @@ private:
     bool lowerCase_ = false;
     bool writingByCode_ = false;
     int typedLimit_ = 0;
+    QString committed_;
 };

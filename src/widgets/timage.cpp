@@ -1,8 +1,11 @@
 #include "widgets/timage.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+
+#include <xcb/xcb.h>
 
 #include <cmath>
 
@@ -24,6 +27,46 @@ QPointF ExactPosition(const QWidget* widget, const QMouseEvent* event)
 } // namespace
 
 TImage::TImage(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+QPoint TImage::PixelAt(QPointF position) const
+{
+    const qreal half = 0.5 / devicePixelRatioF();
+    return {int(std::floor(position.x() + half)), int(std::floor(position.y() + half))};
+}
+
+void TImage::showEvent(QShowEvent* event)
+{
+    // Presses reach the window first, where the toolkit hands them on to a
+    // control. Installing the filter again on a later showing adds no second one.
+    if (QWindow* handle = window()->windowHandle())
+        handle->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+bool TImage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    // Qt hands a press to the control under its position rounded to whole
+    // logical pixels: on a scaled screen a device pixel on this control's
+    // last row or column goes to its neighbour, often a scroll bar. Such a
+    // press is given to this control, at the whole pixel that holds it; the
+    // exact position travels with it.
+    QWidget* top = window();
+    if (watched != top->windowHandle())
+        return false;
+    auto* press = static_cast<QMouseEvent*>(event);
+    const QPointF exact = press->scenePosition();
+    const QPoint held = PixelAt(exact);
+    if (top->childAt(held) != this || top->childAt(press->position().toPoint()) == this)
+        return false;
+    QMouseEvent handed(press->type(), QPointF(held), exact, press->globalPosition(), press->button(), press->buttons(),
+                       press->modifiers(), press->pointingDevice());
+    handed.setTimestamp(press->timestamp());
+    QCoreApplication::sendEvent(watched, &handed);
+    press->setAccepted(handed.isAccepted());
+    return true;
+}
 
 QRgb TImage::ToRgb(TColor color) { return qRgb(RedOf(color), GreenOf(color), BlueOf(color)); }
 
@@ -83,6 +126,33 @@ void TImage::PaintOnScreen(const QRegion& region)
             return;
         }
     }
+}
+
+bool TImage::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    // The toolkit paints only what lies inside the window's logical size,
+    // rounded: at a scale the window's last device column or row can lie
+    // beyond it (a snapshot 1366 device pixels wide at 2.5 is 546 logical
+    // pixels, 1365 device pixels). That part of an exposure is drawn here,
+    // in the server's own device pixels.
+    if (onScreen_ && eventType == "xcb_generic_event_t" && isVisible()) {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == XCB_EXPOSE) {
+            const auto* expose = static_cast<const xcb_expose_event_t*>(message);
+            const qreal ratio = devicePixelRatioF();
+            const QRect painted(
+                mapFromParent(QPoint(0, 0)) * ratio,
+                QSize(int(std::floor(window()->width() * ratio)), int(std::floor(window()->height() * ratio))));
+            const QRegion beyond =
+                QRegion(QRect(expose->x, expose->y, expose->width, expose->height)).subtracted(painted);
+            for (const QRect& r : beyond) {
+                const QRect device = r & picture_.rect();
+                if (!device.isEmpty())
+                    onScreen_(winId(), device);
+            }
+        }
+    }
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void TImage::FillRect(int left, int top, int right, int bottom, TColor color)

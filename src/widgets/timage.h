@@ -41,6 +41,11 @@ public:
     static QRgb ToRgb(TColor color);
     static TColor FromRgb(QRgb rgb);
 
+    // The logical pixel that holds the device pixel the pointer reports at a
+    // fractional position (that device pixel's corner): the pixel drawn
+    // there, where whole logical pixels split a device pixel's neighbours.
+    QPoint PixelAt(QPointF position) const;
+
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseMove(int x, int y);
@@ -53,11 +58,14 @@ signals:
     void pointerMove(QPointF position);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void PaintOnScreen(const QRegion& region);

@@ -19,19 +19,6 @@ pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
 snapshot_at() { [ "$(client_geometry "$snap")" = "0 0 $w $h" ]; }
 banner_at() { [ "$(client_geometry "$banner")" = "$((w - 248)) $((h - 32)) 248 32" ]; }
 
-# Bottom to top: the snapshot lies under both the main window and the banner.
-stacked_below() {
-    local stacking i=0 id snap_at=-1 main_at=-1 banner_at=-1
-    stacking="$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')"
-    for id in $stacking; do
-        [ $((id)) -eq $((snap)) ] && snap_at=$i
-        [ $((id)) -eq $((MAIN_WID)) ] && main_at=$i
-        [ $((id)) -eq $((banner)) ] && banner_at=$i
-        i=$((i + 1))
-    done
-    [ "$snap_at" -ge 0 ] && [ "$snap_at" -lt "$main_at" ] && [ "$snap_at" -lt "$banner_at" ]
-}
-
 # On the screen itself: the frozen root colour in the corner, and the main
 # window's and the banner's pixels that are not the snapshot's.
 screen_shows_all() {
@@ -70,17 +57,31 @@ for size in 1920x1080 1280x1024; do
     wait_for banner_at || fail "$size: banner at $(client_geometry "$banner")"
     wait_for on_top "$MAIN_WID" || fail "$size: main window not on top while picking"
     wait_for on_top "$banner" || fail "$size: banner not on top"
-    wait_for stacked_below ||
-        fail "$size: snapshot not under the main window and the banner ($(xprop -root _NET_CLIENT_LIST_STACKING))"
+    wait_for stacked_under "$snap" "$MAIN_WID" "$banner" ||
+        fail "$size: snapshot not under the main window and the banner ($(xwininfo -root -children))"
     wait_for screen_shows_all || fail "$size: the screen does not show the frozen picture, the main window and the banner"
     [ "$size" = 1920x1080 ] && cp "$E2E_TMP/shot.png" "$shots/e2e_picker_screen.png" 2>/dev/null || true
+    if [ "$size" = 1920x1080 ]; then
+        # A window manager restarted while picking: the snapshot stays under
+        # the main window and the banner.
+        manager="$(xprop -root _NET_SUPPORTING_WM_CHECK)"
+        openbox --replace >"$E2E_TMP/openbox2.log" 2>&1 &
+        E2E_PIDS+=($!)
+        wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -v '$manager' | grep -q 'window id'" ||
+            fail "openbox --replace did not take over"
+        wait_for sh -c 'xprop -root _NET_CLIENT_LIST_STACKING | grep -q ","' || fail "the new manager stacks nothing"
+        wait_for stacked_under "$snap" "$MAIN_WID" "$banner" && wait_for screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+        sleep 0.5 # time for a wrong restack to show; nothing should change
+        stacked_under "$snap" "$MAIN_WID" "$banner" && screen_shows_all || fail "snapshot above the main window or the banner after a window manager restart"
+    fi
 
     # The real screen changes; the snapshot does not, and it is drawn again
-    # where another window covered it and went away.
+    # where another program's popup covered it and went away (its ordinary
+    # windows stay under the snapshot).
     xsetroot -solid '#abcdef'
     if [ "$size" = 1920x1080 ]; then
-        convert -size 120x90 xc:'#ff0000' "$E2E_TMP/cover.png"
-        display -geometry +300+400 "$E2E_TMP/cover.png" >/dev/null 2>&1 &
+        /usr/bin/python3 -c 'import tkinter; t = tkinter.Tk(); t.overrideredirect(True)
+t.geometry("120x90+300+400"); t.configure(background="#ff0000"); t.mainloop()' &
         cover=$!
         wait_for pixel_is 340 440 ff0000 || fail "the covering window did not show"
         kill "$cover"
@@ -107,9 +108,12 @@ for size in 1920x1080 1280x1024; do
     # Keep-on-top off again, and once more picking: back among ordinary windows, in the same place.
     menu v f
     wait_for main_not_on_top || fail "$size: keep-on-top did not end"
+    # Alt+F4 while picking (it reaches the main window) ends picking only.
     menu e s
     wait_for snapshot_window || fail "$size: no snapshot window the third time"
-    end_picking_at 30 30 "third"
+    press_keys "$MAIN_WID" alt+F4
+    wait_until_not snapshot_window || fail "$size: Alt+F4 did not end picking"
+    kill -0 "$TESMAR_PID" 2>/dev/null && main_window >/dev/null || fail "$size: Alt+F4 while picking ended Tesmar"
     wait_for main_in_place || fail "$size: main window moved (picking after keep-on-top was switched off) from $place to $(outer_geometry "$MAIN_WID")"
     wait_for main_not_on_top || fail "$size: on top after keep-on-top was switched off"
     menu e d

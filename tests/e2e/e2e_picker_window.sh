@@ -13,14 +13,6 @@ shots="${2:-.}"
 above() { net_wm_state "$1" | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above "$1"; }
 desktop_of() { xprop -id "$1" _NET_WM_DESKTOP | sed 's/.*= //'; }
-stacking_index() {
-    local i=0 id
-    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
-        [ $((id)) -eq $(($1)) ] && echo $i && return
-        i=$((i + 1))
-    done
-    echo -1
-}
 end_picking() {
     click_at "$1" "$2" 3
     wait_until_not snapshot_window || fail "right click did not end picking"
@@ -62,7 +54,7 @@ menu v f
 click_at 30 30
 sleep 0.5 # time for a wrong restack to show; nothing should change
 above "$id" || fail "keep-on-top switched off during picking took the window out of the upper layer"
-[ "$(stacking_index "$snap")" -lt "$(stacking_index "$id")" ] || fail "the snapshot covers the main window"
+stacked_under "$snap" "$id" || fail "the snapshot covers the main window"
 import -window root "$E2E_TMP/shot.png"
 read -r mx my mw mh <<<"$(client_geometry "$id")"
 [ "$(screen_colour "$E2E_TMP/shot.png" $((mx + mw / 2)) $((my + mh / 2)))" != "#123456" ] ||
@@ -73,30 +65,101 @@ wait_for not_above "$id" || fail "still on top after picking with keep-on-top of
 wait_for in_place || fail "moved from $place to $(outer_geometry "$id")"
 echo "picker window: ok (one window $id, $place, on all desktops)"
 
-# Two monitors side by side on one X screen, at scale 1 and 2.
-for scale in 1 2; do
-    start_session 3200 1000
-    xrandr --setmonitor LEFT 1600/423x1000/265+0+0 screen >/dev/null
-    xrandr --setmonitor RIGHT 1600/423x1000/265+1600+0 none >/dev/null
-    position_desktop 3200 1000
+# Real monitors under the window managers people use, one row each: the
+# manager, the scale, the monitors (the first primary). In each row, picking
+# once with keep-on-top on and once with it off: the snapshot lies over
+# every monitor and shows each as it was, the main window and the banner
+# above it, a pick on each monitor exact, keep-on-top afterwards as the mode
+# says, and the main window, standing partly below the screen's bottom edge,
+# back in its place. E2E_ROWS (lines of the same form) runs other rows.
+rows=(
+    "openbox 1 1600x1000"
+    "openbox 1 1600x1000 1600x1000"
+    "openbox 2 1600x1000 1600x1000"
+    "xfwm4 1 1600x1000 1280x800"
+    "kwin 1 1600x1000 1600x1000"
+)
+[ -z "${E2E_ROWS:-}" ] || mapfile -t rows <<<"$E2E_ROWS"
+# The layer as keep-on-top says, under a manager that has such a layer (i3 has none).
+layer_is() {
+    xprop -root _NET_SUPPORTED | grep -q _NET_WM_STATE_ABOVE || return 0
+    if [ "$1" = on ]; then above "$MAIN_WID"; else not_above "$MAIN_WID"; fi
+}
+below_edge() { read -r _ my _ mh <<<"$(client_geometry "$MAIN_WID")" && [ $((my + mh)) -gt "$H" ]; }
+main_shown() { [ "$(main_window)" = "$MAIN_WID" ]; }
+for row in "${rows[@]}"; do
+    read -r wm scale monitors <<<"$row"
+    what="$wm, scale $scale, $monitors"
+    export E2E_WM="$wm"
+    start_monitors $monitors
+    read -r W H <<<"$(xrandr | sed -n 's/.* current \([0-9]*\) x \([0-9]*\),.*/\1 \2/p')"
+    # Each monitor as "width height x y", the primary first.
+    mapfile -t outputs < <(xrandr --listmonitors | sed -n 's|.* \([0-9]*\)/[0-9]*x\([0-9]*\)/[0-9]*+\([0-9]*\)+\([0-9]*\) .*|\1 \2 \3 \4|p')
+    read -r pw ph _ <<<"${outputs[0]}"
+    position_desktop "$W" "$H"
     start_tesmar_scaled "$binary" factor "$scale"
-    start_picking
-    xsetroot -solid '#000000'
-    read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
-    [ "$sx $sy $sw $sh" = "0 0 3200 1000" ] || fail "two monitors, scale $scale: snapshot window at $sx $sy $sw $sh"
-    wait_for banner_in_corner 1600 1000 ||
-        fail "two monitors, scale $scale: banner at $(client_geometry "$(banner_window)"), not in the primary monitor's corner"
-    import -window root "$E2E_TMP/shot.png"
-    if [ "$scale" = 1 ]; then cp "$E2E_TMP/shot.png" "$shots/e2e_picker_two_monitors.png" 2>/dev/null || true; fi
-    points=(5,5 1601,3 2500,500 3199,999 1700,990)
-    expect_position_colours "$E2E_TMP/shot.png" "two monitors, scale $scale" "${points[@]}"
-    activate "$MAIN_WID"
-    for p in 2401,555 1600,0 3199,999 1601,3; do
-        x=${p%,*}
-        y=${p#*,}
-        got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")")"
-        [ "$got" = "$(expected_colour "$x" "$y")" ] || fail "two monitors, scale $scale: a click on ($x,$y) picked $got"
+    id="$MAIN_WID"
+    # Dragged by its title bar to stand partly below the bottom edge (i3
+    # publishes no frame: moved as its users do, by a command). A drag the
+    # manager missed on a loaded machine is tried again.
+    for attempt in 1 2 3 4; do
+        read -r ox oy _ <<<"$(outer_geometry "$MAIN_WID")"
+        read -r _ my _ <<<"$(client_geometry "$MAIN_WID")"
+        if [ "$wm" = i3 ]; then
+            i3-msg -q "[id=$MAIN_WID] move position 300 px $((H - 150)) px"
+        elif [ "$attempt" = 1 ]; then
+            # Most managers take the program's own move there; KWin does not.
+            xdotool windowmove "$MAIN_WID" 300 $((H - 150))
+        else
+            xdotool mousemove $((ox + 60)) $(((oy + my) / 2)) mousedown 1 mousemove_relative 0 8 sleep 0.1 \
+                mousemove $((ox + 60)) $(((oy + my) / 2 + H - 150 - my)) sleep 0.1 mouseup 1
+        fi
+        E2E_WAIT=10 wait_for below_edge && break
+        [ "$attempt" -lt 4 ] || fail "$what: main window not moved below the edge"
     done
-    end_picking 2000 100
-    echo "picker two monitors, scale $scale: ok"
+    place="$(outer_geometry "$MAIN_WID")"
+    for mode in on off; do
+        menu v f
+        wait_for layer_is "$mode" || fail "$what: keep-on-top not switched $mode"
+        start_picking
+        snap="$(snapshot_window)"
+        banner="$(banner_window)"
+        [ "$(client_geometry "$snap")" = "0 0 $W $H" ] || fail "$what: snapshot at $(client_geometry "$snap")"
+        # The primary monitor's corner, kept clear of a panel there.
+        read -r ax ay aw ah <<<"$(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | tr -d , | cut -d' ' -f1-4)"
+        cx=$((aw && ax + aw < pw ? ax + aw : pw))
+        cy=$((ah && ay + ah < ph ? ay + ah : ph))
+        wait_for banner_in_corner "$cx" "$cy" ||
+            fail "$what: banner at $(client_geometry "$banner"), not in the primary monitor's corner $cx,$cy"
+        wait_for stacked_under "$snap" "$MAIN_WID" "$banner" || fail "$what: the snapshot covers the main window or the banner"
+        wait_for main_shown || fail "$what: no main window while picking"
+        # On the screen: the main window and the banner, and every monitor as
+        # it was around them.
+        import -window root "$E2E_TMP/shot.png"
+        read -r mx my mw mh <<<"$(client_geometry "$MAIN_WID")"
+        read -r bx by bw bh <<<"$(client_geometry "$banner")"
+        [ "$(screen_colour "$E2E_TMP/shot.png" $((mx + mw / 2)) $((my + 20)))" != "$(expected_colour $((mx + mw / 2)) $((my + 20)))" ] &&
+            [ "$(screen_colour "$E2E_TMP/shot.png" $((bx + bw / 2)) $((by + bh / 2)))" != "$(expected_colour $((bx + bw / 2)) $((by + bh / 2)))" ] ||
+            fail "$what: the main window or the banner does not show over the snapshot"
+        points=()
+        for output in "${outputs[@]}"; do
+            read -r ow oh ox oy <<<"$output"
+            points+=("$((ox + 57)),$((oy + 61))" "$((ox + ow - 3)),$((oy + 5))" "$((ox + ow / 2 + 1)),$((oy + oh / 3))")
+        done
+        expect_position_colours "$E2E_TMP/shot.png" "$what" "${points[@]}"
+        [ "$mode" = on ] && cp "$E2E_TMP/shot.png" "$shots/e2e_picker_$wm.png" 2>/dev/null || true
+        activate "$MAIN_WID"
+        for p in "${points[@]}"; do
+            x=${p%,*}
+            y=${p#*,}
+            got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")")"
+            [ "$got" = "$(expected_colour "$x" "$y")" ] || fail "$what: a click on ($x,$y) picked $got"
+            [ "$mode" = on ] || break
+        done
+        end_picking 57 200
+        wait_for layer_is "$mode" ||
+            fail "$what: keep-on-top $mode, but the main window's layer after picking does not follow ($(net_wm_state "$MAIN_WID"))"
+        wait_for in_place || fail "$what: main window moved from $place to $(outer_geometry "$MAIN_WID")"
+    done
+    echo "picker on monitors, $what: ok"
 done

@@ -27,9 +27,35 @@ PY
     fi
     # display leaves the picture on the root and may still report a failure.
     display -window root "$file.png" >/dev/null 2>&1 || true
+    case "${E2E_WM:-openbox}" in
+    xfwm4 | mutter | kwin)
+        # A compositing manager does not show the root's own picture: the
+        # desktop is then a window of its own, of the desktop's type, which
+        # managers keep lowest and leave where it is.
+        /usr/bin/python3 - "$file.png" <<'PY' &
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+root.wm_attributes("-type", "desktop")
+picture = tkinter.PhotoImage(file=sys.argv[1])
+root.geometry("%dx%d+0+0" % (picture.width(), picture.height()))
+tkinter.Label(root, image=picture, borderwidth=0, highlightthickness=0).pack()
+root.deiconify()
+root.mainloop()
+PY
+        E2E_PIDS+=($!)
+        ;;
+    esac
+    wait_for desktop_painted "$w" "$h" || fail "the position-encoded desktop was not painted"
+}
+
+# The picture's first pixels and its last, where no monitor need lie under
+# the last one, nor a panel (i3's bar) over it.
+desktop_painted() {
     import -window root "$E2E_TMP/root.png"
-    [ "$(screen_colour "$E2E_TMP/root.png" $((w - 1)) $((h - 1)))" = "$(expected_colour $((w - 1)) $((h - 1)))" ] ||
-        fail "the position-encoded desktop was not painted"
+    [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3) return 0 ;; esac
+    [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 
 # HTML colour of a pixel of a screenshot.
@@ -114,16 +140,25 @@ screen_colours() {
     convert "$file" -format "$format" info: | cut -c1-7
 }
 
-# Fails unless the screenshot shows each point in its own position colour:
-# expect_position_colours FILE WHAT X,Y ...
+# Fails unless a screenshot of the root window in FILE shows each point in
+# its own position colour: expect_position_colours FILE WHAT X,Y ...
+# The snapshot is drawn only once its window is shown, later on a loaded
+# machine: a screenshot that does not show it yet is taken again.
 expect_position_colours() {
-    local file=$1 what=$2 colours i want
+    local file=$1 what=$2 colours i want wrong deadline=$((SECONDS + E2E_WAIT))
     shift 2
     local points=("$@")
-    mapfile -t colours < <(screen_colours "$file" "${points[@]}")
-    for i in "${!points[@]}"; do
-        want="$(expected_colour ${points[i]/,/ })"
-        [ "${colours[i]}" = "$want" ] || fail "$what: snapshot shows ${colours[i]} at (${points[i]}), not $want"
+    while :; do
+        wrong=
+        mapfile -t colours < <(screen_colours "$file" "${points[@]}")
+        for i in "${!points[@]}"; do
+            want="$(expected_colour ${points[i]/,/ })"
+            [ "${colours[i]}" = "$want" ] || wrong="snapshot shows ${colours[i]} at (${points[i]}), not $want"
+        done
+        [ -z "$wrong" ] && return 0
+        [ "$SECONDS" -lt "$deadline" ] || fail "$what: $wrong"
+        sleep 0.1
+        import -window root "$file"
     done
 }
 
@@ -199,4 +234,108 @@ check_scaled_picking() {
     click_at 640 5 3
     wait_until_not snapshot_window || fail "$variant: right click did not end picking"
     echo "picker scaled, $variant: ok ($picked picks)"
+}
+
+pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
+
+# True when (x, y) lies on one of the monitors: on_monitor X Y WxH+X+Y...
+on_monitor() {
+    local x=$1 y=$2 m mw mh mx my
+    shift 2
+    for m in "$@"; do
+        IFS='x+' read -r mw mh mx my <<<"$m"
+        [ "$x" -ge "${mx:-0}" ] && [ "$x" -lt $((${mx:-0} + mw)) ] && [ "$y" -ge "${my:-0}" ] && [ "$y" -lt $((${my:-0} + mh)) ] && return 0
+    done
+    return 1
+}
+
+# One row of the eyedropper's layouts: check_layout BINARY SCREEN MONITORS
+# VARIANT, e.g. check_layout tesmar 1920x2104 "1920x1080+0+1024 1280x1024+320+0"
+# "factor 1.5". MONITORS are real RandR outputs (start_monitors), the primary
+# first; none: Xvfb's one screen. A SCREEN larger than the monitors' box is
+# set after them. The snapshot covers the whole X screen, the banner ends on
+# the primary monitor's corner, and every screen corner and both sides of
+# every monitor edge are shown and picked as themselves, also where the main
+# window or the banner lies above them (a drag from beside them).
+check_layout() {
+    local binary=$1 screen=$2 monitors=$3 variant=$4 how value m w h
+    local mw mh mx my pr pb points=() sx sy sw sh
+    read -r how value <<<"$variant"
+    w=${screen%x*}
+    h=${screen#*x}
+    if [ -n "$monitors" ]; then
+        # shellcheck disable=SC2086
+        start_monitors $monitors
+        [ "$(xdpyinfo | awk '/dimensions:/ {print $2}')" = "$screen" ] || xrandr --fb "$screen"
+    else
+        start_session "$w" "$h"
+    fi
+    points=(0,0 $((w - 1)),0 0,$((h - 1)) $((w - 1)),$((h - 1)))
+    pr=
+    for m in $monitors; do
+        IFS='x+' read -r mw mh mx my <<<"$m"
+        mx=${mx:-0} my=${my:-0}
+        [ -n "$pr" ] || pr=$((mx + mw)) pb=$((my + mh))
+        # Both sides of each edge, a third of the way along it, where on the screen.
+        local cx=$((mx + mw / 3)) cy=$((my + mh / 3)) p
+        for p in $((mx - 1)),$cy $mx,$cy $((mx + mw - 1)),$cy $((mx + mw)),$cy \
+            $cx,$((my - 1)) $cx,$my $cx,$((my + mh - 1)) $cx,$((my + mh)); do
+            [ "${p%,*}" -ge 0 ] && [ "${p%,*}" -lt "$w" ] && [ "${p#*,}" -ge 0 ] && [ "${p#*,}" -lt "$h" ] &&
+                points+=("$p")
+        done
+    done
+    [ -n "$pr" ] || pr=$w pb=$h
+    position_desktop "$w" "$h"
+    start_tesmar_scaled "$binary" "$how" "$value"
+    start_picking
+    xsetroot -solid '#000000'
+    local what="$screen [$monitors] $variant"
+    wait_for banner_in_corner "$pr" "$pb" ||
+        fail "$what: banner at $(client_geometry "$(banner_window)"), not in the corner at $pr,$pb"
+    read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
+    [ "$sx $sy $sw $sh" = "0 0 $w $h" ] || fail "$what: snapshot window at $sx $sy $sw $sh"
+    local banner seen=() x y got ox oy ow oh bx by bw bh
+    banner="$(banner_window)"
+    read -r ox oy ow oh <<<"$(outer_geometry "$MAIN_WID")"
+    read -r bx by bw bh <<<"$(client_geometry "$banner")"
+    for p in "${points[@]}"; do
+        covers "$MAIN_WID" ${p/,/ } || covers "$banner" ${p/,/ } || seen+=("$p")
+    done
+    if [ -z "$monitors" ]; then
+        # The top right corner covered by a window and bared again is drawn
+        # again up to the last device column.
+        # An unmanaged popup: ordinary windows stay under the snapshot.
+        /usr/bin/python3 -c 'import sys, tkinter; t = tkinter.Tk(); t.overrideredirect(True)
+t.geometry("160x40+" + sys.argv[1] + "+0"); t.configure(background="#ff0000"); t.mainloop()' "$((w - 150))" &
+        local cover=$!
+        wait_for pixel_is $((w - 1)) 20 ff0000 || fail "$what: the covering window did not show"
+        seen+=("$((w - 1)),20")
+        kill "$cover"
+        wait "$cover" 2>/dev/null || true
+    fi
+    import -window root "$E2E_TMP/shot.png"
+    expect_position_colours "$E2E_TMP/shot.png" "$what" "${seen[@]}"
+    activate "$MAIN_WID"
+    for p in "${points[@]}"; do
+        x=${p%,*}
+        y=${p#*,}
+        # The X server keeps the pointer on the monitors.
+        [ -z "$monitors" ] || on_monitor "$x" "$y" $monitors || continue
+        if covers "$MAIN_WID" "$x" "$y"; then
+            drag $((ox + ow + 10)) "$y" "$x" "$y"
+            got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")" nopress)"
+        elif covers "$banner" "$x" "$y"; then
+            drag $((bx - 10)) "$y" "$x" "$y"
+            got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")" nopress)"
+        else
+            got="$(pick_at "$x" "$y" "$(expected_colour "$x" "$y")")"
+        fi
+        [ "$got" = "$(expected_colour "$x" "$y")" ] || fail "$what: a click on ($x,$y) picked $got"
+    done
+    for p in 5,$((h - 5)) $((w - 5)),5 $((bx - 10)),$((by + 5)); do
+        covers "$MAIN_WID" ${p/,/ } || covers "$banner" ${p/,/ } || break
+    done
+    click_at ${p/,/ } 3
+    wait_until_not snapshot_window || fail "$what: right click did not end picking"
+    echo "picker layout $what: ok (${#points[@]} points)"
 }

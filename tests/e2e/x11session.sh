@@ -1,7 +1,19 @@
-# Shared by the end-to-end scripts: a private Xvfb display with openbox, the
-# program started on it, input as a person gives it, and clean-up of
-# everything started here.
-# Usage: source it, then start_session WIDTH HEIGHT; start_tesmar BINARY.
+# Shared by the end-to-end scripts: a private X display with a window
+# manager, the program started on it, input as a person gives it, and
+# clean-up of everything started here.
+# Usage: source it, then start_session or start_monitors; start_tesmar BINARY.
+#
+#   start_session W H       Xvfb, one screen W x H (no RandR monitors of its own).
+#   start_monitors MON...   Xorg with the dummy driver: one real RandR output
+#                           per MON, "WxH" or "WxH+X+Y" in device pixels; one
+#                           without a place stands right of the one before.
+#                           The first is the primary monitor; the X screen is
+#                           the box around them all. Needs root (Xorg with a
+#                           private configuration file). E.g.
+#                             start_monitors 1280x800 1280x800
+#                             start_monitors 1920x1080 1280x1024+1920+56
+#   E2E_WM                  the window manager both start: openbox (default),
+#                           xfwm4, mutter, kwin, icewm, i3, fluxbox or none.
 #
 # Input always goes through the X server's XTEST extension to whatever window
 # has the focus, as keyboard and mouse input does; nothing is sent to a window
@@ -72,26 +84,105 @@ start_session() {
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -dpi 96 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
     wait_for test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
+    use_display
+    start_wm "${E2E_WM:-openbox}"
+}
+
+start_monitors() {
+    local spec w h x y right=0 width=0 height=0 i=0 outputs=()
+    for spec in "$@"; do
+        [[ "$spec" =~ ^([0-9]+)x([0-9]+)(\+([0-9]+)\+([0-9]+))?$ ]] || fail "monitor '$spec' is not WxH or WxH+X+Y"
+        w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]}
+        x=${BASH_REMATCH[4]:-$right} y=${BASH_REMATCH[5]:-0}
+        right=$((x + w))
+        width=$((right > width ? right : width))
+        height=$((y + h > height ? y + h : height))
+        outputs+=("$w $h $x $y")
+    done
+    e2e_cleanup
+    rm -f "$E2E_TMP/display"
+    # Video memory for the whole screen at 4 bytes a pixel, in KiB.
+    local ram=$((width * height * 4 / 1024 + 16384))
+    printf '%s\n' 'Section "ServerFlags"' '    Option "AutoAddDevices" "false"' \
+        '    Option "AutoEnableDevices" "false"' 'EndSection' \
+        'Section "Device"' '    Identifier "dummy"' '    Driver "dummy"' \
+        "    VideoRam $((ram > 256000 ? ram : 256000))" 'EndSection' \
+        'Section "Screen"' '    Identifier "screen"' '    Device "dummy"' '    DefaultDepth 24' \
+        '    SubSection "Display"' '        Depth 24' "        Virtual $width $height" '    EndSubSection' \
+        'EndSection' >"$E2E_TMP/xorg.conf"
+    # Xorg, like Xvfb, picks a free display number and writes it to fd 3.
+    Xorg -displayfd 3 -config "$E2E_TMP/xorg.conf" -logfile "$E2E_TMP/xorg.log" -noreset -nolisten tcp \
+        -novtswitch -sharevts -dpi 96 3>"$E2E_TMP/display" 2>"$E2E_TMP/xorg.err" &
+    E2E_PIDS+=($!)
+    wait_for test -s "$E2E_TMP/display" || { tail -n 20 "$E2E_TMP/xorg.err" >&2; fail "Xorg did not start"; }
+    use_display
+    # A mode of the exact size for each output (timings a dummy output
+    # accepts), then every output at its place.
+    local args=(--fb "${width}x${height}") mode
+    for spec in "${outputs[@]}"; do
+        read -r w h x y <<<"$spec"
+        mode="${w}x${h}_e2e"
+        xrandr --newmode "$mode" $(((w + 160) * (h + 30) * 60 / 1000000 + 1)) \
+            "$w" $((w + 48)) $((w + 80)) $((w + 160)) "$h" $((h + 3)) $((h + 9)) $((h + 30)) 2>/dev/null || true
+        xrandr --addmode "DUMMY$i" "$mode" || fail "no mode $mode for output DUMMY$i"
+        args+=(--output "DUMMY$i" --mode "$mode" --pos "${x}x${y}")
+        [ "$i" = 0 ] && args+=(--primary)
+        i=$((i + 1))
+    done
+    xrandr "${args[@]}" || fail "could not set up the monitors $*"
+    [ "$(xrandr --listmonitors | sed -n 's/^Monitors: //p')" = "${#outputs[@]}" ] ||
+        fail "Xorg shows $(xrandr --listmonitors) for $*"
+    start_wm "${E2E_WM:-openbox}"
+}
+
+use_display() {
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
     # No session bus: without one, libdbus would start a bus of its own for
     # the new display (dbus-launch --autolaunch), which is slow on a loaded
     # machine, can hold up Qt's start for its D-Bus timeouts and outlives
-    # the test.
+    # the test. Managers that want one get a private bus in start_wm.
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/no-session-bus"
     wait_for xprop -root || fail "display $DISPLAY not reachable"
-    # openbox now and then gives up at once on a display that has just come
-    # up; it is started again then.
+}
+
+# Starts a window manager and waits until it has taken over the screen.
+start_wm() {
+    local wm=$1 cmd
+    case "$wm" in
+    none) return 0 ;;
+    openbox) cmd=(openbox) ;;
+    xfwm4) cmd=(xfwm4 --replace) ;;
+    mutter) cmd=(mutter --x11 --replace) ;;
+    kwin) cmd=(kwin_x11 --replace) ;;
+    icewm) cmd=(icewm) ;;
+    fluxbox) cmd=(fluxbox) ;;
+    i3)
+        printf '%s\n' 'font pango:monospace 8' 'focus_follows_mouse no' >"$E2E_TMP/i3.conf"
+        cmd=(i3 -c "$E2E_TMP/i3.conf")
+        ;;
+    *) fail "unknown window manager '$wm'" ;;
+    esac
+    if [ "$wm" != openbox ]; then
+        if [ ! -S "$E2E_TMP/session-bus" ]; then
+            dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/session-bus" >/dev/null 2>&1 &
+            E2E_PIDS+=($!)
+            wait_for test -S "$E2E_TMP/session-bus" || fail "no session bus for $wm"
+        fi
+        export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/session-bus"
+    fi
+    # A manager now and then gives up at once on a display that has just
+    # come up; it is started again then.
     local attempt
     for attempt in 1 2 3; do
-        openbox >"$E2E_TMP/openbox.log" 2>&1 &
+        HOME="$E2E_TMP" "${cmd[@]}" >"$E2E_TMP/wm.log" 2>&1 &
         E2E_PIDS+=($!)
         if wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
             return 0
         fi
-        echo "openbox attempt $attempt failed:" >&2
-        cat "$E2E_TMP/openbox.log" >&2
+        echo "$wm attempt $attempt failed:" >&2
+        cat "$E2E_TMP/wm.log" >&2
     done
-    fail "openbox did not start"
+    fail "$wm did not start"
 }
 
 start_tesmar() {
@@ -137,11 +228,13 @@ main_window() {
 
 # A menu of the program that is open: from the menu bar, a popup command or
 # a drop-down list. Popups are the windows the window manager does not
-# manage; tool tips are popups too but no menu.
+# manage; tool tips are popups too but no menu, and so is the frozen screen
+# while picking.
 popup_menu() {
     local id
     for id in $(tesmar_windows); do
         override_redirect "$id" || continue
+        xprop -id "$id" WM_NAME 2>/dev/null | grep -q 'ハードコピー' && continue
         case " $(window_types "$id") " in
         *" _NET_WM_WINDOW_TYPE_TOOLTIP "*) continue ;;
         esac
@@ -169,15 +262,49 @@ client_geometry() {
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
-# Outer frame: "x y width height", from the client area and _NET_FRAME_EXTENTS.
+# Outer frame: "x y width height", from the client area and _NET_FRAME_EXTENTS
+# (the client area itself under a manager that publishes none).
 outer_geometry() {
-    local x y w h l r t b
+    local x y w h l=0 r=0 t=0 b=0
     read -r x y w h <<<"$(client_geometry "$1")"
-    read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    if xprop -id "$1" _NET_FRAME_EXTENTS | grep -q =; then
+        read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    fi
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
 net_wm_state() { xprop -id "$1" _NET_WM_STATE; }
+
+# The child of the root that holds the window (its frame, or the window
+# itself), as a decimal id.
+top_level() {
+    local id=$1 tree
+    while tree="$(xwininfo -id "$id" -tree 2>/dev/null)"; do
+        if grep -q 'Parent window id: .*(the root window)' <<<"$tree"; then
+            echo $((id))
+            return 0
+        fi
+        id="$(sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")"
+    done
+    return 1
+}
+
+# True when the first window lies under each of the others in the X server's
+# stacking (frames compared), i.e. they are drawn over it.
+stacked_under() {
+    local order=() id under i
+    under="$(top_level "$1")" || return 1
+    shift
+    # Top to bottom.
+    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do order+=($((id))); done
+    for id in "$@"; do
+        id="$(top_level "$id")" || return 1
+        for i in "${order[@]}"; do
+            [ "$i" = "$id" ] && break
+            [ "$i" = "$under" ] && return 1
+        done
+    done
+}
 
 active_window() { xdotool getactivewindow 2>/dev/null; }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
 
 TesmarWindows::TesmarWindows()
@@ -87,4 +88,11 @@ bool DragThumbTo(TScrollBar* bar, int value)
     const bool reached = bar->sliderPosition() == value;
     QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
     return reached;
+}
+
+void SendAtDevicePixel(QWidget* window, QEvent::Type type, QPoint device, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    const QPointF at = QPointF(device) / window->devicePixelRatioF();
+    QMouseEvent event(type, at, at, window->mapToGlobal(at), button, held, {});
+    QApplication::sendEvent(window->windowHandle(), &event);
 }

@@ -2,6 +2,8 @@
 // makes them, and a recorder for the general error report.
 #pragma once
 
+#include <QEvent>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +36,12 @@ QString* CloseNextModal(int ms = 0);
 
 class QWidget;
 class TScrollBar;
+
+// Gives the window a mouse event as the window system reports the pointer on
+// one device pixel (counted from the window's corner): at that pixel's
+// corner, in fractional logical pixels. Held is the buttons down after it.
+void SendAtDevicePixel(QWidget* window, QEvent::Type type, QPoint device, Qt::MouseButton button,
+                       Qt::MouseButtons held);
 
 // QTEST_MAIN with the program's own application object, so that an error
 // escaping a handler reaches the general error report as in the program.

@@ -44,7 +44,7 @@ wl_enter() {
             useradd --system --create-home --home-dir "/var/lib/$WL_USER" --shell /bin/sh "$WL_USER" ||
             fail "cannot make the user $WL_USER"
         local stage
-        stage="$(mktemp -d /tmp/tesmar-wl.XXXXXX)"
+        stage="$(mktemp -d "${TMPDIR:-/tmp}/tesmar-wl.XXXXXX")"
         cp "$(dirname "$script")"/*.sh "$stage/"
         local f
         for f in "${WL_FILES[@]}"; do cp -r "$f" "$stage/"; done
@@ -61,7 +61,7 @@ wl_enter() {
             'mount --bind "$1" "$1/tmp/${1##*/}" && mount --rbind "$1/tmp" /tmp && shift && exec "$@"' sh "$stage" \
             setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
-            USER="$WL_USER" LANG=C.UTF-8 WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
+            USER="$WL_USER" LANG=C.UTF-8 TMPDIR="$stage" WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
             bash "$stage/$(basename "$script")" "$@" || status=$?
         # Screenshots the test left (of a failure, or asked for) go to WL_SHOTS.
         if [ -n "${WL_SHOTS:-}" ]; then
@@ -73,7 +73,7 @@ wl_enter() {
     if [ -z "${WL_STAGE:-}" ]; then
         # Not root: the files are used where they are.
         export WL_STAGE
-        WL_STAGE="$(mktemp -d /tmp/tesmar-wl.XXXXXX)"
+        WL_STAGE="$(mktemp -d "${TMPDIR:-/tmp}/tesmar-wl.XXXXXX")"
         for f in "${WL_FILES[@]}"; do cp -r "$f" "$WL_STAGE/"; done
         trap 'rm -rf "$WL_STAGE"' EXIT
     fi
@@ -90,7 +90,7 @@ wl_enter() {
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
+  <listen>unix:dir=$WL_STAGE</listen>
   <auth>EXTERNAL</auth>
   <servicedir>$WL_STAGE/services</servicedir>
   <standard_session_servicedirs/>
@@ -101,7 +101,10 @@ wl_enter() {
   </policy>
 </busconfig>
 CONF
-        exec dbus-run-session --config-file="$WL_STAGE/bus.conf" -- bash "$script" "$@"
+        # Not exec: this shell's exit trap removes the stage afterwards.
+        local status=0
+        dbus-run-session --config-file="$WL_STAGE/bus.conf" -- bash "$script" "$@" || status=$?
+        exit $status
     fi
 }
 
