@@ -43,6 +43,8 @@ public:
     void imgMainMouseMove(QObject* sender, double x, double y);
     void imgMainMouseUp(QObject* sender, Qt::MouseButton button, int x, int y);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

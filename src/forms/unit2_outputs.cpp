@@ -31,7 +31,7 @@ void CoverOutput(QWidget* window, QScreen* screen)
 {
     window->setScreen(screen);
     window->setGeometry(screen->geometry());
-    CommitFrameForEveryExpose(window);
+    CommitFrameForEveryConfigure(window);
     {
         // Asked for anew: a native window made again after the last picking
         // would not learn a state the widget already holds.
@@ -42,18 +42,29 @@ void CoverOutput(QWidget* window, QScreen* screen)
 
 // The compositor holds every change of a full-screen window's size or state
 // (a press on another output moves the focus) until the window commits a
-// frame after acknowledging it, and Qt 6.4 acknowledges such a change with
-// an expose that sends nothing when no pixel has changed. Each expose of a
-// shown window is therefore followed by a repaint, which always reaches the
-// compositor as a new frame: without it, the snapshot appears late and the
-// readout stays behind the picks.
-class CommitEveryExpose : public QObject {
+// frame after acknowledging it, and shows the window's older frame
+// meanwhile, up to 200 ms and longer when changes follow each other. Qt 6.4
+// acknowledges a change that keeps the window's size without drawing
+// anything; it hands the window a state change event for every change it
+// acknowledges, though (also when the state stays the same), and an expose
+// event for the first. Each of them is therefore followed by a repaint,
+// which always reaches the compositor as a new frame: without it, the
+// snapshot appears late and the readout stays behind the picks.
+class CommitEveryConfigure : public QObject {
 public:
-    explicit CommitEveryExpose(QWidget* widget) : QObject(widget), widget_(widget) {}
+    explicit CommitEveryConfigure(QWidget* widget) : QObject(widget), widget_(widget) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
-            widget_->update(QRect(0, 0, 1, 1));
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Expose || type == QEvent::WindowStateChange || type == QEvent::ScreenChangeInternal) &&
+            static_cast<QWindow*>(watched)->isExposed()) {
+            // A pixel that is really drawn: a repaint hidden under a child
+            // draws nothing, and Qt then hands the compositor no frame.
+            QWidget* top = widget_->childAt(0, 0);
+            if (top == nullptr)
+                top = widget_;
+            top->update(QRect(top->mapFrom(widget_, QPoint(0, 0)), QSize(1, 1)));
+        }
         return false;
     }
 
@@ -63,13 +74,18 @@ private:
 
 } // namespace
 
-void CommitFrameForEveryExpose(QWidget* window)
+void CommitFrameForEveryConfigure(QWidget* window)
 {
     // The native window is made anew for every picking.
     window->winId();
-    auto* filter = window->findChild<CommitEveryExpose*>(QString(), Qt::FindDirectChildrenOnly);
+    // Looked up by its own type: without a meta-object of its own, findChild
+    // would take any child object for it.
+    CommitEveryConfigure* filter = nullptr;
+    for (QObject* child : window->children())
+        if ((filter = dynamic_cast<CommitEveryConfigure*>(child)) != nullptr)
+            break;
     if (!filter)
-        filter = new CommitEveryExpose(window);
+        filter = new CommitEveryConfigure(window);
     window->windowHandle()->installEventFilter(filter);
 }
 
@@ -140,6 +156,23 @@ void TOutputSnapshot::mouseReleaseEvent(QMouseEvent* event)
 }
 
 TForm2::~TForm2() { qDeleteAll(others_); }
+
+void TForm2::setVisible(bool visible)
+{
+    // Natively, Qt 6.4 takes a window's scale from the output it is made on,
+    // and learns a new one only once the compositor shows the window there.
+    // The snapshot window is made on the main window's output, where picking
+    // begins, so that its first frames already have that output's scale.
+    if (visible && !isVisible() && !XWayland() && IsWaylandSession()) {
+        QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
+        if (windowHandle() != nullptr && windowHandle()->screen() != origin)
+            destroy();
+        // Qt finds the output of a window it makes from its place.
+        setScreen(origin);
+        setGeometry(origin->geometry());
+    }
+    QWidget::setVisible(visible);
+}
 
 QRect TForm2::LayOutOutputs(QScreen* origin)
 {

@@ -10,8 +10,9 @@
 #include <QPoint>
 #include <QWidget>
 
-// Makes every expose of the widget's native window end in a new frame.
-void CommitFrameForEveryExpose(QWidget* window);
+// Makes every change the compositor asks of the widget's native window (an
+// expose, a size, a state, an output) end in a new frame.
+void CommitFrameForEveryConfigure(QWidget* window);
 
 class TOutputSnapshot : public QWidget {
     Q_OBJECT

@@ -146,7 +146,12 @@ for_window [title="^Tesmar\$"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY SWAYSOCK XDG_CURRENT_DESKTOP XDG_SESSION_TYPE XDG_RUNTIME_DIR
 exec env > "$WL_STAGE/sway.env"
 CONF
-    sway -c "$WL_STAGE/sway.conf" >"$WL_STAGE/sway.log" 2>&1 &
+    # Without direct scan-out: on the headless backend sway hands a
+    # full-screen window's buffer to the output instead of drawing it, and
+    # screenshots (grim, the portal) then show the output's last drawn frame,
+    # not the window. A real display cannot take a client's shared-memory
+    # buffer, which Qt's widgets use, and draws it as this session does.
+    sway -D noscanout -c "$WL_STAGE/sway.conf" >"$WL_STAGE/sway.log" 2>&1 &
     WL_PIDS+=($!)
     wl_wait test -s "$WL_STAGE/sway.env" || { cat "$WL_STAGE/sway.log" >&2; fail "sway did not start"; }
     sleep 0.05 # the environment file may still be being written
