@@ -179,6 +179,9 @@ void TForm2::FormShow(QObject*)
     wayland = IsWaylandSession();
     // On Wayland the picking starts on the main window's output.
     QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
+    swayDesktop_.reset();
+    if (wayland)
+        swayDesktop_ = sway::Save(Form1->windowTitle());
     // No X11 window manager fades windows out on a Wayland session.
     const std::vector<QRect> mainFrame = wayland ? std::vector<QRect>() : FrameRectangles({Form1->windowHandle()});
     Form1->hide();

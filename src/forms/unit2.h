@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/pickmap.h"
+#include "platform/swayipc.h"
 #include "platform/windowlayer.h"
 
 #include <QElapsedTimer>
@@ -86,6 +87,12 @@ private:
     // The main window stays hidden while picking on Wayland: the snapshot
     // would cover it, and the desktop would place it anew on every show.
     bool mainHidden_ = false;
+    // On sway: the main window's place and other programs' full-screen
+    // windows before picking, handed back when it ends.
+    std::optional<sway::Desktop> swayDesktop_;
+    QTimer* putBack_ = nullptr;
+    int putBackTries_ = 0;
+    void PutBackOnSway();
     // Where the readout's bottom right corner goes when the window spans
     // more than the output where picking began.
     std::optional<QPoint> readoutCorner_;

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <malloc.h>
@@ -255,5 +256,28 @@ void TForm2::CloseOutputs()
     if (mainHidden_) {
         mainHidden_ = false;
         Form1->show();
+    }
+    if (swayDesktop_) {
+        // The snapshot took the full-screen state from an application on its
+        // output, and sway puts a window shown again in the middle of its
+        // output: both are handed back once sway shows the main window.
+        sway::RestoreFullScreen(*swayDesktop_);
+        if (!putBack_) {
+            putBack_ = new QTimer(this);
+            putBack_->setInterval(20);
+            connect(putBack_, &QTimer::timeout, this, [this] { RunGuarded([this] { PutBackOnSway(); }); });
+        }
+        putBackTries_ = 0;
+        putBack_->start();
+    }
+}
+
+void TForm2::PutBackOnSway()
+{
+    // Up to a second for sway to show the main window.
+    if (!swayDesktop_ || isVisible() || sway::PutBackMain(*swayDesktop_, Form1->windowTitle()) ||
+        ++putBackTries_ >= 50) {
+        putBack_->stop();
+        swayDesktop_.reset();
     }
 }

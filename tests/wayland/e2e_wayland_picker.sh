@@ -232,6 +232,10 @@ two_outputs() {
     start_tesmar "$1"
     # Placed on the right-hand output as a user would move it there.
     swaymsg '[title="^Tesmar$"] move position 1400 20' >/dev/null
+    local place
+    wl_wait sh -c "swaymsg -t get_tree | jq -e '.. | objects | select(.name? == \"Tesmar\") | select(.rect.x > 1280)'" ||
+        fail "$what: the main window was not moved"
+    place="$(main_place)"
     pointer move 2 $((H - 2)) "$W" "$H"
     toolbar 8 picking_started || fail "$what: the eyedropper did not start"
     pointer move 2 $((H - 2)) "$W" "$H"
@@ -252,9 +256,24 @@ two_outputs() {
     pointer release 1
     click_until snapshots_are 0 -- 600 600 3 || fail "$what: a right press on the left output did not end picking"
     wl_wait has_window Tesmar || fail "$what: the main window did not come back"
+    wl_wait main_at "$place" || fail "$what: the main window came back at $(main_place), not $place"
+    # A full-screen application on the other output keeps its state.
+    swaymsg '[title="^wl-solid$"] fullscreen enable' >/dev/null
+    wl_wait is_fullscreen wl-solid || fail "$what: the window to pick from did not go full screen"
+    toolbar 8 picking_started || fail "$what: the eyedropper did not start over a full-screen window"
+    pointer move 2 $((H - 2)) "$W" "$H"
+    wl_wait snapshots_are $windows || fail "$what: no snapshot over a full-screen window"
+    click_until screen_pixel_is $sx $sy $SOLID -- 600 600 1 || fail "$what: a press over the full-screen window picked $(screen_pixel $sx $sy)"
+    click_until snapshots_are 0 -- 600 600 3 || fail "$what: the right press did not end picking"
+    wl_wait has_window Tesmar && wl_wait main_at "$place" || fail "$what: the main window is at $(main_place), not $place"
+    wl_wait is_fullscreen wl-solid || fail "$what: the application lost its full-screen state"
+    swaymsg '[title="^wl-solid$"] fullscreen disable' >/dev/null
     stop_tesmar
     echo "$what: ok"
 }
+main_place() { tree | jq -r '.. | objects | select(.name? == "Tesmar" and .visible == true) | "\(.rect.x),\(.rect.y)"' | head -n1; }
+main_at() { [ "$(main_place)" = "$1" ]; }
+is_fullscreen() { tree | jq -e --arg t "$1" '[.. | objects | select(.name? == $t and .fullscreen_mode == 1)] | length > 0'; }
 two_outputs wayland
 two_outputs xcb
 echo "wayland picker: all ok"
