@@ -180,7 +180,10 @@ void TForm2::FormShow(QObject*)
     // On Wayland the picking starts on the main window's output.
     QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
     swayDesktop_.reset();
-    if (wayland)
+    // Only for windows sway really shows (not the offscreen platform of the
+    // tests, run on a sway desktop).
+    const QString platform = QGuiApplication::platformName();
+    if (wayland && (platform.startsWith(QLatin1String("wayland")) || platform == QLatin1String("xcb")))
         swayDesktop_ = sway::Save(Form1->windowTitle());
     // No X11 window manager fades windows out on a Wayland session.
     const std::vector<QRect> mainFrame = wayland ? std::vector<QRect>() : FrameRectangles({Form1->windowHandle()});
