@@ -67,6 +67,26 @@ private slots:
         QCOMPARE(PicturePixelAt(10, 10, 0, 0, 0, 0), (PicturePoint{0, 0}));
         QCOMPARE(PicturePixelAt(qQNaN(), 5, 100, 100, 100, 100), (PicturePoint{0, 5}));
     }
+
+    void severalOutputs()
+    {
+        // Side by side at scale 1: each output its own half, pixel for pixel.
+        const std::vector<OutputArea> equal{{0, 0, 1280, 800, 1}, {1280, 0, 1280, 800, 1}};
+        QCOMPARE(PartOfOutput(equal, 1, 2560, 800), (PictureRect{1280, 0, 2560, 800}));
+        QCOMPARE(DesktopPixelAt(equal, 1500.5, 100.2, 2560, 800), (PicturePoint{1500, 100}));
+        QCOMPARE(DesktopPixelAt(equal, 220, 100, 2560, 800), (PicturePoint{220, 100}));
+        // Scale 1 beside scale 2: the picture is at 2 and the scale-1 output
+        // is upscaled in it; its device pixel takes its block's centre.
+        const std::vector<OutputArea> mixed{{0, 0, 1280, 800, 1}, {1280, 0, 640, 400, 2}};
+        QCOMPARE(PartOfOutput(mixed, 0, 3840, 1600), (PictureRect{0, 0, 2560, 1600}));
+        QCOMPARE(PartOfOutput(mixed, 1, 3840, 1600), (PictureRect{2560, 0, 3840, 800}));
+        QCOMPARE(DesktopPixelAt(mixed, 100, 100, 3840, 1600), (PicturePoint{201, 201}));
+        QCOMPARE(DesktopPixelAt(mixed, 1279.9, 799.9, 3840, 1600), (PicturePoint{2559, 1599}));
+        QCOMPARE(DesktopPixelAt(mixed, 1290.5, 20.25, 3840, 1600), (PicturePoint{2581, 40}));
+        // A drag past the last output stays on its last pixel.
+        QCOMPARE(DesktopPixelAt(mixed, 2000, 10, 3840, 1600), (PicturePoint{3839, 20}));
+    }
+
     // X screens with their monitors (the primary first), at every scale:
     // the snapshot covers the whole screen, every device pixel of it is
     // picked as itself, and the banner ends on the primary monitor's corner.

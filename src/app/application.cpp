@@ -95,6 +95,13 @@ std::unique_ptr<TApplication> StartApplication(const char* programName)
     static char* arguments[] = {name, nullptr};
     static int count = 1;
 
+    // Qt on Wayland stops drawing a window whose last frame the compositor
+    // has not confirmed within 100 ms, and a busy compositor may take longer
+    // to confirm a full-screen window's frame: the snapshot's readout would
+    // then stop following the picks. Tesmar draws only on changes, so
+    // nothing is lost by drawing on.
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
+        qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
     HeldMessages().clear();
     previousHandler = qInstallMessageHandler(StartupMessageHandler);
     auto app = std::make_unique<TApplication>(count, arguments);

@@ -56,6 +56,93 @@ PicturePoint PicturePixelAt(double x, double y, int pictureWidth, int pictureHei
     return {AxisPixel(x, scale.x, pictureWidth), AxisPixel(y, scale.y, pictureHeight)};
 }
 
+namespace {
+
+// How the desktop's picture spreads over the box around every output: the
+// largest output's ratio is the toolkit's guess for the picture's scale.
+PictureScale DesktopScale(const std::vector<OutputArea>& outputs, int pictureWidth, int pictureHeight)
+{
+    double right = 0;
+    double bottom = 0;
+    double ratio = 0;
+    for (const OutputArea& o : outputs) {
+        right = std::max(right, o.left + o.width);
+        bottom = std::max(bottom, o.top + o.height);
+        ratio = std::max(ratio, o.ratio);
+    }
+    return ScaleOfPicture(pictureWidth, pictureHeight, right, bottom, ratio);
+}
+
+int Edge(double logical, double scale, int extent)
+{
+    const double device = std::round(logical * scale);
+    if (!(device > 0))
+        return 0;
+    return static_cast<int>(std::min(device, static_cast<double>(extent)));
+}
+
+PictureRect Part(const OutputArea& o, PictureScale scale, int pictureWidth, int pictureHeight)
+{
+    return {Edge(o.left, scale.x, pictureWidth), Edge(o.top, scale.y, pictureHeight),
+            Edge(o.left + o.width, scale.x, pictureWidth), Edge(o.top + o.height, scale.y, pictureHeight)};
+}
+
+// One axis of a pick on an output: the output's own device pixel under the
+// pointer, then the picture pixel at the centre of the block it covers.
+int OutputAxisPixel(double local, double outputScale, double pictureScale, int first, int end)
+{
+    if (end <= first)
+        return first;
+    const double device = std::floor(local * outputScale + kEdgeSlack);
+    const double picture = std::floor((std::max(device, 0.0) + 0.5) * pictureScale / outputScale);
+    if (!(picture >= 0)) // also catches NaN
+        return first;
+    return static_cast<int>(std::min(first + picture, static_cast<double>(end - 1)));
+}
+
+double DistanceOutside(double v, double low, double extent)
+{
+    if (v < low)
+        return low - v;
+    return v > low + extent ? v - low - extent : 0;
+}
+
+} // namespace
+
+PictureRect PartOfOutput(const std::vector<OutputArea>& outputs, std::size_t index, int pictureWidth, int pictureHeight)
+{
+    if (index >= outputs.size() || pictureWidth <= 0 || pictureHeight <= 0)
+        return {};
+    return Part(outputs[index], DesktopScale(outputs, pictureWidth, pictureHeight), pictureWidth, pictureHeight);
+}
+
+PicturePoint DesktopPixelAt(const std::vector<OutputArea>& outputs, double x, double y, int pictureWidth,
+                            int pictureHeight)
+{
+    if (outputs.empty() || pictureWidth <= 0 || pictureHeight <= 0)
+        return {};
+    // The output under the pointer; past every edge, the nearest one.
+    std::size_t under = 0;
+    double best = -1;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const OutputArea& o = outputs[i];
+        const double d = DistanceOutside(x, o.left, o.width) + DistanceOutside(y, o.top, o.height);
+        if (best < 0 || d < best) {
+            best = d;
+            under = i;
+        }
+    }
+    const OutputArea& o = outputs[under];
+    const PictureScale scale = DesktopScale(outputs, pictureWidth, pictureHeight);
+    const PictureRect part = Part(o, scale, pictureWidth, pictureHeight);
+    // An output never shows more device pixels than the picture has for it;
+    // a ratio above the picture's is the toolkit rounding a fractional scale.
+    const double across = o.ratio > 0 ? std::min(o.ratio, scale.x) : scale.x;
+    const double down = o.ratio > 0 ? std::min(o.ratio, scale.y) : scale.y;
+    return {OutputAxisPixel(x - o.left, across, scale.x, part.left, part.right),
+            OutputAxisPixel(y - o.top, down, scale.y, part.top, part.bottom)};
+}
+
 SnapshotPlacement PlaceSnapshot(int screenWidth, int screenHeight, const std::vector<DeviceRect>& monitors,
                                 int primaryMonitor, double scale, int bannerWidth, int bannerHeight)
 {

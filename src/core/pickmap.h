@@ -4,6 +4,7 @@
 // fractional number of them.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 struct PicturePoint {
@@ -33,6 +34,39 @@ PictureScale ScaleOfPicture(int pictureWidth, int pictureHeight, double logicalW
 // pixel reaches the picture's last pixel. A picture of no pixels gives (0, 0).
 PicturePoint PicturePixelAt(double x, double y, int pictureWidth, int pictureHeight, double logicalWidth,
                             double logicalHeight, double toolkitRatio = 0);
+
+// One output of a desktop of several, in logical pixels from the top left
+// corner of the box around all of them, with the toolkit's device pixel
+// ratio on that output (0 when unknown).
+struct OutputArea {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    double ratio = 0;
+};
+
+// A rectangle of picture pixels; right and bottom exclusive.
+struct PictureRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PictureRect&) const = default;
+};
+
+// The part of a picture of the whole desktop (the box around every output,
+// at the largest output's scale) that shows output `index`.
+PictureRect PartOfOutput(const std::vector<OutputArea>& outputs, std::size_t index, int pictureWidth,
+                         int pictureHeight);
+
+// The picture pixel under a pointer at logical (x, y) from the box's top left
+// corner. The output under the pointer (or the nearest one) decides: on an
+// output shown at a lower scale than the picture, one of its device pixels
+// covers a block of picture pixels, and the pixel at the block's centre is
+// taken, so that a smoothed edge is never shifted by half a block.
+PicturePoint DesktopPixelAt(const std::vector<OutputArea>& outputs, double x, double y, int pictureWidth,
+                            int pictureHeight);
 
 // A rectangle of device pixels.
 struct DeviceRect {

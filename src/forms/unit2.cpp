@@ -70,7 +70,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
     // shrink a window to one monitor or its work area, tile it, shift it or
     // lift it above the windows kept on top. Unmanaged, it lies exactly over
     // every monitor and is kept right below the main window and the banner.
-    if (x11::Connection() != nullptr && !IsWaylandSession())
+    // Under XWayland the compositor would make it full screen on one output
+    // only, with the picture's top left corner there.
+    if (x11::Connection() != nullptr)
         flags |= Qt::X11BypassWindowManagerHint;
     setWindowFlags(flags);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -120,7 +122,8 @@ void TForm2::WatchWindowManager()
 void TForm2::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    readout->move(width() - readout->width(), height() - readout->height());
+    const QPoint corner = readoutCorner_.value_or(QPoint(width(), height()));
+    readout->move(corner.x() - readout->width(), corner.y() - readout->height());
 }
 
 void TForm2::EndFailedPicking()
@@ -173,7 +176,17 @@ void TForm2::FormShow(QObject*)
     // (its place, "on all desktops"), handed back before it is shown again.
     const DesktopPlacement mainPlacement = SaveDesktopPlacement(Form1->windowHandle());
     const QPoint mainPlace = mainPlacement.framePosition.value_or(Form1->pos());
-    const std::vector<QRect> mainFrame = FrameRectangles({Form1->windowHandle()});
+    wayland = IsWaylandSession();
+    // On Wayland the picking starts on the main window's output.
+    QScreen* origin = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
+    swayDesktop_.reset();
+    // Only for windows sway really shows (not the offscreen platform of the
+    // tests, run on a sway desktop).
+    const QString platform = QGuiApplication::platformName();
+    if (wayland && (platform.startsWith(QLatin1String("wayland")) || platform == QLatin1String("xcb")))
+        swayDesktop_ = sway::Save(Form1->windowTitle());
+    // No X11 window manager fades windows out on a Wayland session.
+    const std::vector<QRect> mainFrame = wayland ? std::vector<QRect>() : FrameRectangles({Form1->windowHandle()});
     Form1->hide();
     // 100 ms for the screen to settle from the hide. The hide itself is
     // handed over and the previous snapshot let go meanwhile (only one is
@@ -193,11 +206,12 @@ void TForm2::FormShow(QObject*)
     // The snapshot covers every monitor; the primary one says where the
     // banner goes.
     QScreen* screen = QGuiApplication::primaryScreen();
-    QRect desktop = SnapshotDesktop(screen);
+    QRect desktop = wayland ? LayOutOutputs(origin) : SnapshotDesktop(screen);
     // On X11 the snapshot covers the X screen's every device pixel, also
-    // where no monitor shows it; its logical size is only rounded up.
+    // where no monitor shows it; its logical size is only rounded up. Under
+    // XWayland each output gets a window of its own instead.
     const std::optional<SnapshotPlacement> devicePlace =
-        X11SnapshotPlacement(screen ? screen->devicePixelRatio() : 1.0, Form3->size());
+        wayland ? std::nullopt : X11SnapshotPlacement(screen ? screen->devicePixelRatio() : 1.0, Form3->size());
     if (devicePlace)
         desktop.setSize({devicePlace->logicalWidth, devicePlace->logicalHeight});
     const int w = desktop.width();
@@ -219,7 +233,6 @@ void TForm2::FormShow(QObject*)
             Qt::QueuedConnection);
     }
     imgMain->setGeometry(0, 0, w, h);
-    wayland = IsWaylandSession();
     CaptureResult capture = CaptureScreen(screen, desktop);
     QImage& shot = capture.image;
     if (shot.isNull()) {
@@ -233,27 +246,34 @@ void TForm2::FormShow(QObject*)
     } else {
         // The copy holds device pixels; shown at the desktop's scale, each
         // of them lands on its own device pixel and the copy fills the screen.
-        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, devicePixelRatioF());
+        double ratio = devicePixelRatioF();
+        if (wayland)
+            for (const OutputArea& o : outputs_)
+                ratio = std::max(ratio, o.ratio);
+        const PictureScale scale = ScaleOfPicture(shot.width(), shot.height(), w, h, ratio);
         shot.setDevicePixelRatio(scale.x);
         imgMain->SetPicture(shot, std::move(capture.onScreen));
     }
     imgMain->resize(w, h);
 
-    if (mainPlacement.framePosition)
-        PutBack(Form1->windowHandle(), mainPlacement);
-    else
-        Form1->windowHandle()->setFramePosition(mainPlace);
-    RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
-    Form1->show();
-    SetTopmost(Form1);
     if (wayland) {
-        // The desktop neither places nor stacks windows for us: the snapshot
-        // asks to be full screen and carries the banner and the readout.
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        readout->move(width() - readout->width(), height() - readout->height());
-        readout->show();
-        readout->raise();
+        // The desktop neither places nor stacks windows for us: each output
+        // gets a window of the snapshot, and the one where picking began
+        // carries the banner and the readout. The main window would only be
+        // shown behind them, and placed anew: it comes back when picking ends.
+        mainHidden_ = captureFailure_.isEmpty();
+        if (mainHidden_)
+            ShowOnOutputs(origin, desktop);
+        else
+            Form1->show();
     } else {
+        if (mainPlacement.framePosition)
+            PutBack(Form1->windowHandle(), mainPlacement);
+        else
+            Form1->windowHandle()->setFramePosition(mainPlace);
+        RestoreDesktopPlacement(Form1->windowHandle(), mainPlacement);
+        Form1->show();
+        SetTopmost(Form1);
         readout->hide();
         Form3->show();
         clearMask();
@@ -281,6 +301,8 @@ void TForm2::FormClose(QObject*)
         SetTopmost(Form1);
     Form1->spbToolFrontWnd->setEnabled(true);
     CloseWindow(Form3);
+    if (wayland)
+        CloseOutputs();
 }
 
 void TForm2::KeepStacked()
@@ -329,8 +351,9 @@ void TForm2::PickAt(double x, double y)
     // The picture holds device pixels; the pointer's fractional logical
     // position says which one lies under the hot spot.
     const QImage& picture = imgMain->Picture();
-    const PicturePoint p = PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(), imgMain->height(),
-                                          devicePixelRatioF());
+    const PicturePoint p = wayland ? DesktopPixelAt(outputs_, x, y, picture.width(), picture.height())
+                                   : PicturePixelAt(x, y, picture.width(), picture.height(), imgMain->width(),
+                                                    imgMain->height(), devicePixelRatioF());
     Form1->currentColor = imgMain->Pixel(p.x, p.y);
     Form1->scrValue->setValue(0);
     Form1->RefreshColor();

@@ -2,6 +2,8 @@
 // on which the user picks a colour.
 #pragma once
 
+#include "core/pickmap.h"
+#include "platform/swayipc.h"
 #include "platform/windowlayer.h"
 
 #include <QElapsedTimer>
@@ -11,16 +13,20 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QScreen;
 class QTimer;
 class TImage;
+class TOutputSnapshot;
 class TSnapshotReadout;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
 
     std::uint8_t imgMainDown = 0;
     TImage* imgMain = nullptr;
@@ -37,6 +43,8 @@ public:
     void imgMainMouseDown(QObject* sender, Qt::MouseButton button, double x, double y);
     void imgMainMouseMove(QObject* sender, double x, double y);
     void imgMainMouseUp(QObject* sender, Qt::MouseButton button, int x, int y);
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,6 +77,25 @@ private:
     QString captureFailure_;
     void PickAt(double x, double y);
     void PassToImage(QMouseEvent* event);
+
+    // Wayland: the outputs, each covered by a window of its own.
+    QRect LayOutOutputs(QScreen* origin);
+    void ShowOnOutputs(QScreen* origin, const QRect& box);
+    void CloseOutputs();
+    std::vector<OutputArea> outputs_;
+    std::vector<TOutputSnapshot*> others_;
+    // The main window stays hidden while picking on Wayland: the snapshot
+    // would cover it, and the desktop would place it anew on every show.
+    bool mainHidden_ = false;
+    // On sway: the main window's place and other programs' full-screen
+    // windows before picking, handed back when it ends.
+    std::optional<sway::Desktop> swayDesktop_;
+    QTimer* putBack_ = nullptr;
+    int putBackTries_ = 0;
+    void PutBackOnSway();
+    // Where the readout's bottom right corner goes when the window spans
+    // more than the output where picking began.
+    std::optional<QPoint> readoutCorner_;
 };
 
 extern TForm2* Form2;

@@ -49,8 +49,17 @@ wl_enter() {
         local f
         for f in "${WL_FILES[@]}"; do cp -r "$f" "$stage/"; done
         chown -R "$WL_USER:" "$stage"
+        # A /tmp of the session's own: xdg-desktop-portal-wlr writes every
+        # screenshot to /tmp/out.png, and sessions run side by side would take
+        # and delete each other's pictures. The stage is seen at its own path
+        # inside it.
+        mkdir -m 1777 "$stage/tmp"
+        mkdir -m 1777 "$stage/tmp/.X11-unix"
+        mkdir "$stage/tmp/$(basename "$stage")"
         local status=0
-        setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
+        unshare --mount --propagation private sh -c \
+            'mount --bind "$1" "$1/tmp/${1##*/}" && mount --rbind "$1/tmp" /tmp && shift && exec "$@"' sh "$stage" \
+            setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
             USER="$WL_USER" LANG=C.UTF-8 TMPDIR="$stage" WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
             bash "$stage/$(basename "$script")" "$@" || status=$?
@@ -133,11 +142,16 @@ default_border none
 default_floating_border none
 focus_follows_mouse no
 for_window [title="^wl-solid\$"] floating enable, resize set 320 240, move position 40 40
-for_window [title="^Tesmar\$"] floating enable, move position 420 60
+for_window [title="^Tesmar\$"] floating enable
 exec dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY SWAYSOCK XDG_CURRENT_DESKTOP XDG_SESSION_TYPE XDG_RUNTIME_DIR
 exec env > "$WL_STAGE/sway.env"
 CONF
-    sway -c "$WL_STAGE/sway.conf" >"$WL_STAGE/sway.log" 2>&1 &
+    # Without direct scan-out: on the headless backend sway hands a
+    # full-screen window's buffer to the output instead of drawing it, and
+    # screenshots (grim, the portal) then show the output's last drawn frame,
+    # not the window. A real display cannot take a client's shared-memory
+    # buffer, which Qt's widgets use, and draws it as this session does.
+    sway -D noscanout -c "$WL_STAGE/sway.conf" >"$WL_STAGE/sway.log" 2>&1 &
     WL_PIDS+=($!)
     wl_wait test -s "$WL_STAGE/sway.env" || { cat "$WL_STAGE/sway.log" >&2; fail "sway did not start"; }
     sleep 0.05 # the environment file may still be being written
