@@ -2,6 +2,7 @@
 // bus: the answers a desktop can give, and hostile ones a desktop or another
 // program on the bus might send.
 #include "platform/portalcapture.h"
+#include "platform/swayipc.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -17,11 +18,15 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -122,6 +127,7 @@ private slots:
     void answers_data();
     void answers();
     void waits();
+    void swayAnswers();
 
 private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -313,6 +319,54 @@ void TestPortal::waits()
 }
 
 // Runs on a private session bus of its own, never on the desktop's.
+// sway's control socket, answered by a stand-in: a fair tree is read, and a
+// peer that claims a huge answer or trickles it byte by byte is given up on
+// within the program's one second.
+void TestPortal::swayAnswers()
+{
+    const QByteArray path = QFile::encodeName(Path("sway.sock"));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    QVERIFY(::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+            ::listen(server, 1) == 0);
+    qputenv("SWAYSOCK", path);
+    const QByteArray tree =
+        QStringLiteral("{\"nodes\": [{\"type\": \"floating_con\", \"pid\": %1, \"name\": \"Tesmar\", "
+                       "\"rect\": {\"x\": 60, \"y\": 85}}, {\"type\": \"con\", \"pid\": 1, "
+                       "\"id\": 7, \"fullscreen_mode\": 2}]}")
+            .arg(::getpid())
+            .toUtf8();
+    for (const quint32 claimed : {quint32(tree.size()), quint32(0xFFFFFFF0), quint32(1000)}) {
+        std::thread peer([&] {
+            const int fd = ::accept(server, nullptr, nullptr);
+            char request[14];
+            (void)::recv(fd, request, sizeof(request), MSG_WAITALL);
+            const quint32 header[2] = {claimed, 4};
+            (void)::send(fd, "i3-ipc", 6, MSG_NOSIGNAL);
+            (void)::send(fd, header, sizeof(header), MSG_NOSIGNAL);
+            for (int i = 0; claimed == 1000 && i < 15; ++i, QThread::msleep(200))
+                (void)::send(fd, "{", 1, MSG_NOSIGNAL);
+            if (claimed == quint32(tree.size()))
+                (void)::send(fd, tree.constData(), static_cast<std::size_t>(tree.size()), MSG_NOSIGNAL);
+            ::close(fd);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<sway::Desktop> desktop = sway::Save("Tesmar");
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        peer.join();
+        QCOMPARE(desktop.has_value(), claimed == quint32(tree.size()));
+        if (desktop) {
+            QCOMPARE(desktop->mainPlace, std::optional<QPoint>(QPoint(60, 85)));
+            QVERIFY(desktop->fullScreen.size() == 1 && desktop->fullScreen[0].id == 7 && desktop->fullScreen[0].global);
+        }
+    }
+    qunsetenv("SWAYSOCK");
+    ::close(server);
+}
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("TESMAR_PRIVATE_BUS")) {

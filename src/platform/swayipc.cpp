@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 
@@ -19,19 +20,26 @@ namespace {
 
 constexpr std::uint32_t kRunCommand = 0;
 constexpr std::uint32_t kGetTree = 4;
-constexpr int kWait = 1000; // ms for sway to take or answer a message
+// The whole exchange with sway, connecting included, must end within this:
+// a peer that answers slowly, a byte at a time, cannot hold the program up.
+constexpr auto kWait = std::chrono::milliseconds(1000);
 constexpr char kMagic[] = {'i', '3', '-', 'i', 'p', 'c'};
+using Deadline = std::chrono::steady_clock::time_point;
 
-bool WaitFor(int fd, short events)
+bool WaitFor(int fd, short events, Deadline deadline)
 {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+    if (left <= 0)
+        return false;
     pollfd p{fd, events, 0};
-    return ::poll(&p, 1, kWait) == 1 && (p.revents & events) != 0;
+    return ::poll(&p, 1, static_cast<int>(left)) == 1 && (p.revents & events) != 0;
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size)
+bool WriteAll(int fd, const char* data, std::size_t size, Deadline deadline)
 {
     while (size > 0) {
-        if (!WaitFor(fd, POLLOUT))
+        if (!WaitFor(fd, POLLOUT, deadline))
             return false;
         const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
         if (n <= 0)
@@ -42,10 +50,10 @@ bool WriteAll(int fd, const char* data, std::size_t size)
     return true;
 }
 
-bool ReadAll(int fd, char* data, std::size_t size)
+bool ReadAll(int fd, char* data, std::size_t size, Deadline deadline)
 {
     while (size > 0) {
-        if (!WaitFor(fd, POLLIN))
+        if (!WaitFor(fd, POLLIN, deadline))
             return false;
         const ssize_t n = ::recv(fd, data, size, 0);
         if (n <= 0)
@@ -60,6 +68,7 @@ bool ReadAll(int fd, char* data, std::size_t size)
 // does not answer in time.
 std::optional<QJsonDocument> Ask(std::uint32_t type, const QByteArray& payload)
 {
+    const Deadline deadline = std::chrono::steady_clock::now() + kWait;
     const QByteArray path = qgetenv("SWAYSOCK");
     sockaddr_un address{};
     if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
@@ -71,7 +80,7 @@ std::optional<QJsonDocument> Ask(std::uint32_t type, const QByteArray& payload)
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     std::optional<QJsonDocument> answer;
     bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    if (!connected && errno == EINPROGRESS && WaitFor(fd, POLLOUT)) {
+    if (!connected && errno == EINPROGRESS && WaitFor(fd, POLLOUT, deadline)) {
         int error = 0;
         socklen_t length = sizeof(error);
         connected = ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
@@ -84,12 +93,12 @@ std::optional<QJsonDocument> Ask(std::uint32_t type, const QByteArray& payload)
     std::uint32_t replyHeader[2];
     // A tree of a few hundred windows is far below this.
     constexpr std::uint32_t kLargest = 64u << 20;
-    if (connected && WriteAll(fd, message.constData(), static_cast<std::size_t>(message.size())) &&
-        ReadAll(fd, reply, sizeof(reply)) && std::memcmp(reply, kMagic, sizeof(kMagic)) == 0) {
+    if (connected && WriteAll(fd, message.constData(), static_cast<std::size_t>(message.size()), deadline) &&
+        ReadAll(fd, reply, sizeof(reply), deadline) && std::memcmp(reply, kMagic, sizeof(kMagic)) == 0) {
         std::memcpy(replyHeader, reply + sizeof(kMagic), sizeof(replyHeader));
         if (replyHeader[1] == type && replyHeader[0] <= kLargest) {
             QByteArray body(static_cast<qsizetype>(replyHeader[0]), Qt::Uninitialized);
-            if (ReadAll(fd, body.data(), replyHeader[0]))
+            if (ReadAll(fd, body.data(), replyHeader[0], deadline))
                 answer = QJsonDocument::fromJson(body);
         }
     }
