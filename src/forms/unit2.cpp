@@ -255,6 +255,7 @@ void TForm2::FormShow(QObject*)
         readout->raise();
     } else {
         readout->hide();
+        Form3->FollowWindowManager();
         Form3->show();
         clearMask();
         KeepComposited(windowHandle());

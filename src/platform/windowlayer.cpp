@@ -74,6 +74,15 @@ std::uint32_t WindowManagerCheck()
     return alive ? id : 0;
 }
 
+bool ManagerHasUpperLayer()
+{
+    if (x11::Connection() == nullptr || WindowManagerCheck() == 0)
+        return true;
+    const auto supported = x11::Property32(x11::Root(), x11::Atom("_NET_SUPPORTED"));
+    return supported &&
+           std::find(supported->begin(), supported->end(), x11::Atom("_NET_WM_STATE_ABOVE")) != supported->end();
+}
+
 bool StackedBelow(QWindow* window, QWindow* other)
 {
     if (window == nullptr || other == nullptr || x11::Connection() == nullptr)

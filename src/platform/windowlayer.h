@@ -26,6 +26,10 @@ bool KeepsAbove(const QWindow* window);
 // still name the window of one that has gone) and elsewhere.
 std::uint32_t WindowManagerCheck();
 
+// On X11: whether the running window manager keeps windows in a layer above
+// ordinary ones (i3 has none); true elsewhere.
+bool ManagerHasUpperLayer();
+
 // On X11: whether the window manager stacks the window below the other one
 // (both managed and shown); false when it does not say.
 bool StackedBelow(QWindow* window, QWindow* other);

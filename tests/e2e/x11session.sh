@@ -245,6 +245,8 @@ popup_menu() {
     for id in $(tesmar_windows); do
         override_redirect "$id" || continue
         xprop -id "$id" WM_NAME 2>/dev/null | grep -q 'ハードコピー' && continue
+        # The banner, unmanaged under a manager without an upper layer (i3).
+        xprop -id "$id" WM_HINTS 2>/dev/null | grep -q 'accepts input or input focus: False' && continue
         case " $(window_types "$id") " in
         *" _NET_WM_WINDOW_TYPE_TOOLTIP "*) continue ;;
         esac
