@@ -83,20 +83,6 @@ bool ManagerHasUpperLayer()
            std::find(supported->begin(), supported->end(), x11::Atom("_NET_WM_STATE_ABOVE")) != supported->end();
 }
 
-bool StackedBelow(QWindow* window, QWindow* other)
-{
-    if (window == nullptr || other == nullptr || x11::Connection() == nullptr)
-        return false;
-    const auto stacking = x11::Property32(x11::Root(), x11::Atom("_NET_CLIENT_LIST_STACKING"));
-    if (!stacking)
-        return false;
-    // Bottom to top.
-    const auto at = [&](QWindow* w) { return std::find(stacking->begin(), stacking->end(), NativeId(w)); };
-    const auto mine = at(window);
-    const auto theirs = at(other);
-    return mine != stacking->end() && theirs != stacking->end() && mine < theirs;
-}
-
 namespace {
 
 // Waits, briefly, until the window manager has let go of a hidden window:

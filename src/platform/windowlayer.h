@@ -30,10 +30,6 @@ std::uint32_t WindowManagerCheck();
 // ordinary ones (i3 has none); true elsewhere.
 bool ManagerHasUpperLayer();
 
-// On X11: whether the window manager stacks the window below the other one
-// (both managed and shown); false when it does not say.
-bool StackedBelow(QWindow* window, QWindow* other);
-
 // What the desktop keeps for a shown window and drops when it is hidden: on
 // X11 the desktop it is on ("on all desktops" included) and its states.
 struct DesktopPlacement {
