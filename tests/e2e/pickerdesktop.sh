@@ -256,14 +256,25 @@ on_monitor() {
 # set after them. The snapshot covers the whole X screen, the banner ends on
 # the primary monitor's corner, and every screen corner and both sides of
 # every monitor edge are shown and picked as themselves, also where the main
-# window or the banner lies above them (a drag from beside them).
+# window or the banner lies above them (a drag from beside them). CHANGE
+# "off": the last monitor is switched off while Tesmar runs, before picking,
+# and SCREEN is the X screen's size after that.
 check_layout() {
-    local binary=$1 screen=$2 monitors=$3 variant=$4 how value m w h
+    local binary=$1 screen=$2 monitors=$3 variant=$4 change=${5:-} how value m w h
     local mw mh mx my pr pb points=() sx sy sw sh
     read -r how value <<<"$variant"
     w=${screen%x*}
     h=${screen#*x}
-    if [ -n "$monitors" ]; then
+    if [ "$change" = off ]; then
+        # shellcheck disable=SC2086
+        start_monitors $monitors
+        start_tesmar_scaled "$binary" "$how" "$value"
+        local all=($monitors)
+        xrandr --output "DUMMY$((${#all[@]} - 1))" --off --fb "$screen" || fail "could not switch a monitor off"
+        monitors="${all[*]:0:${#all[@]}-1}"
+        wait_for sh -c '[ "$(xrandr --listmonitors | sed -n "s/^Monitors: //p")" = "$1" ]' _ "$((${#all[@]} - 1))" ||
+            fail "$monitors: the monitor switched off is still listed"
+    elif [ -n "$monitors" ]; then
         # shellcheck disable=SC2086
         start_monitors $monitors
         [ "$(xdpyinfo | awk '/dimensions:/ {print $2}')" = "$screen" ] || xrandr --fb "$screen"
@@ -286,10 +297,10 @@ check_layout() {
     done
     [ -n "$pr" ] || pr=$w pb=$h
     position_desktop "$w" "$h"
-    start_tesmar_scaled "$binary" "$how" "$value"
+    [ "$change" = off ] || start_tesmar_scaled "$binary" "$how" "$value"
     start_picking
     xsetroot -solid '#000000'
-    local what="$screen [$monitors] $variant"
+    local what="$screen [$monitors] $variant $change"
     wait_for banner_in_corner "$pr" "$pb" ||
         fail "$what: banner at $(client_geometry "$(banner_window)"), not in the corner at $pr,$pb"
     read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
