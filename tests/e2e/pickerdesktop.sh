@@ -50,11 +50,11 @@ PY
 }
 
 # The picture's first pixels and its last, where no monitor need lie under
-# the last one, nor a panel (i3's bar) over it.
+# the last one, nor a panel (i3's bar, fluxbox's toolbar) over it.
 desktop_painted() {
     import -window root "$E2E_TMP/root.png"
     [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
-    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3) return 0 ;; esac
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3 | fluxbox) return 0 ;; esac
     [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 
