@@ -11,7 +11,7 @@ start_display() { # width height
         mkdir -p -m 700 "$XDG_RUNTIME_DIR"
     fi
     rm -f "$bench_tmp/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp 3>"$bench_tmp/display" >"$bench_tmp/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -noreset -nolisten tcp 3>"$bench_tmp/display" >"$bench_tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local n
     for n in $(seq 200); do [ -s "$bench_tmp/display" ] && break; sleep 0.05; done

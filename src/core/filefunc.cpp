@@ -75,6 +75,26 @@ BrowserColorList ParseBrowserColors(std::string_view bytes)
     return list;
 }
 
+bool ReadFromDescriptor(int fd, std::size_t most, std::string& bytes)
+{
+    bytes.resize(most);
+    std::size_t have = 0;
+    while (have < most) {
+        const ssize_t got = ::read(fd, bytes.data() + have, most - have);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            bytes.clear();
+            return false;
+        }
+        if (got == 0)
+            break;
+        have += static_cast<std::size_t>(got);
+    }
+    bytes.resize(have);
+    return true;
+}
+
 bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes, bool* truncated)
 {
     bytes.clear();
@@ -93,26 +113,11 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, std::string& by
         return false;
     }
     // One byte more than the limit tells a file that holds more.
-    bytes.resize(limit + 1);
-    std::size_t have = 0;
-    bool ok = true;
-    while (have < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            ok = false;
-            break;
-        }
-        if (got == 0)
-            break;
-        have += static_cast<std::size_t>(got);
-    }
+    const bool ok = ReadFromDescriptor(fd, limit + 1, bytes);
     ::close(fd);
-    if (!ok) {
-        bytes.clear();
+    if (!ok)
         return false;
-    }
+    std::size_t have = bytes.size();
     if (have > limit) {
         have = limit;
         if (truncated != nullptr)

@@ -41,6 +41,11 @@ struct BrowserColorList {
 // separator and six digits).
 BrowserColorList ParseBrowserColors(std::string_view bytes);
 
+// Reads from an open descriptor until the end of the file or most bytes,
+// whichever comes first, into bytes (resized to what was read). False, with
+// bytes empty, when a read fails.
+bool ReadFromDescriptor(int fd, std::size_t most, std::string& bytes);
+
 // Reads at most limit bytes from the start of a regular file into bytes.
 // Anything else (a folder, a FIFO, a device, a socket, a dangling link or a
 // link loop) and a file that cannot be opened give false at once: the kind is

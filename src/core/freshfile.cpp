@@ -1,6 +1,6 @@
 #include "core/freshfile.h"
 
-#include <cerrno>
+#include "core/filefunc.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,25 +41,12 @@ bool ReadFreshFile(const std::string& path, std::time_t since, std::size_t limit
         ::close(fd);
         return false;
     }
-    bytes.resize(size + 1);
-    std::size_t have = 0;
-    bool ok = true;
-    while (have < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        have += static_cast<std::size_t>(got);
-    }
+    const bool ok = ReadFromDescriptor(fd, size + 1, bytes);
     ::close(fd);
-    if (!ok || have > size) {
+    if (!ok || bytes.size() > size) {
         bytes.clear();
         return false;
     }
-    bytes.resize(have);
     file.device = opened.st_dev;
     file.inode = opened.st_ino;
     return true;

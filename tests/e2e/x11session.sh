@@ -80,8 +80,11 @@ start_session() {
     local width=$1 height=$2
     e2e_cleanup
     rm -f "$E2E_TMP/display"
-    # Xvfb picks a free display number itself and writes it to fd 3.
-    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -dpi 96 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+    # Xvfb picks a free display number itself and writes it to fd 3. Without
+    # -noreset it resets whenever its last client leaves (each poll below), and
+    # a client connecting during that reset is turned away: a window manager
+    # started right after the poll then fails to open the display.
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -noreset -nolisten tcp -dpi 96 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
     wait_for test -s "$E2E_TMP/display" || { cat "$E2E_TMP/xvfb.log" >&2; fail "Xvfb did not start"; }
     use_display
@@ -180,19 +183,26 @@ start_wm() {
         fi
         export DBUS_SESSION_BUS_ADDRESS="unix:path=$E2E_TMP/session-bus"
     fi
-    # A manager now and then gives up at once on a display that has just
-    # come up; it is started again then.
-    local attempt
+    # A manager that gives up at start is started again, once or twice; a
+    # manager that ends is not waited for.
+    local attempt pid
     for attempt in 1 2 3; do
         HOME="$E2E_TMP" "${cmd[@]}" >"$E2E_TMP/wm.log" 2>&1 &
-        E2E_PIDS+=($!)
-        if wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
-            return 0
+        pid=$!
+        E2E_PIDS+=("$pid")
+        if wait_for wm_started "$pid"; then
+            xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && return 0
         fi
         echo "$wm attempt $attempt failed:" >&2
         cat "$E2E_TMP/wm.log" >&2
     done
     fail "$wm did not start"
+}
+
+# True once the manager has taken over the screen, or has ended (then the
+# caller sees no manager).
+wm_started() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || ! kill -0 "$1" 2>/dev/null
 }
 
 start_tesmar() {
