@@ -237,6 +237,7 @@ void TForm2::FormShow(QObject*)
         stacking_->start(kStackingPoll);
         manager_ = WindowManagerCheck();
         managerSince_.invalidate();
+        managerLooked_.start();
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -271,12 +272,16 @@ void TForm2::KeepStacked()
     // window is made active again and it and the banner are put back into
     // the upper layer whenever the snapshot had to be put back under them or
     // the main window lost the focus.
-    const std::uint32_t manager = WindowManagerCheck();
-    if (manager != manager_) {
-        manager_ = manager;
-        managerSince_.start();
+    // Looked at now and then, not at each of the many changes a window's
+    // move brings.
+    if (!managerLooked_.isValid() || managerLooked_.elapsed() >= kManagerLook) {
+        managerLooked_.start();
+        if (const std::uint32_t manager = WindowManagerCheck(); manager != manager_) {
+            manager_ = manager;
+            managerSince_.start();
+        }
     }
-    if (manager != 0 && managerSince_.isValid() && managerSince_.elapsed() <= kManagerSettle &&
+    if (manager_ != 0 && managerSince_.isValid() && managerSince_.elapsed() <= kManagerSettle &&
         (!stacked || !Form1->isActiveWindow())) {
         Form1->activateWindow();
         SetTopmost(Form1);

@@ -63,6 +63,8 @@ private:
     // X11: the running window manager's check window, looked at while
     // picking: a new manager stacks the windows anew.
     static constexpr int kManagerSettle = 5000;
+    static constexpr int kManagerLook = 250;
+    QElapsedTimer managerLooked_;
     std::uint32_t manager_ = 0;
     QElapsedTimer managerSince_;
     QString captureFailure_;
