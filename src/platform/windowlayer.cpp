@@ -461,14 +461,19 @@ void WaitForFadeOut(const QRect& area, int minimum, int limit)
         QThread::msleep(static_cast<unsigned long>(std::max(0, minimum)));
         return;
     }
-    // The area is looked at frame by frame; two equal looks in a row after
-    // the minimum mean the fade is over.
+    // The area is looked at frame by frame; after the minimum, the fade is
+    // over once the area stays the same for three frames: a busy compositor
+    // can show the same frame of a fade twice in a row (mutter's fade left a
+    // faint ghost of the main window in the copy then).
     constexpr int kFrame = 17;
+    constexpr int kStillFrames = 3;
     QByteArray last = ScreenPixels(c, area);
+    int still = 0;
     while (timer.elapsed() < limit) {
         QThread::msleep(kFrame);
         QByteArray now = ScreenPixels(c, area);
-        if (now == last && timer.elapsed() >= minimum)
+        still = now == last ? still + 1 : 0;
+        if (still >= kStillFrames && timer.elapsed() >= minimum)
             return;
         last = std::move(now);
     }
