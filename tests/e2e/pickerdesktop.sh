@@ -83,6 +83,9 @@ start_tesmar_scaled() {
 }
 
 snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^画面のハードコピー' | head -n1 | grep .; }
+# The snapshot lies over the whole X screen, W x H (placed in device pixels
+# once more after the toolkit's own showing).
+snapshot_covers() { [ "$(client_geometry "$(snapshot_window)")" = "0 0 $1 $2" ]; }
 
 # Starts picking from the Edit menu and waits for the frozen screen.
 start_picking() {
@@ -261,7 +264,7 @@ on_monitor() {
 # and SCREEN is the X screen's size after that.
 check_layout() {
     local binary=$1 screen=$2 monitors=$3 variant=$4 change=${5:-} how value m w h
-    local mw mh mx my pr pb points=() sx sy sw sh
+    local mw mh mx my pr pb points=()
     read -r how value <<<"$variant"
     w=${screen%x*}
     h=${screen#*x}
@@ -303,8 +306,7 @@ check_layout() {
     local what="$screen [$monitors] $variant $change"
     wait_for banner_in_corner "$pr" "$pb" ||
         fail "$what: banner at $(client_geometry "$(banner_window)"), not in the corner at $pr,$pb"
-    read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
-    [ "$sx $sy $sw $sh" = "0 0 $w $h" ] || fail "$what: snapshot window at $sx $sy $sw $sh"
+    wait_for snapshot_covers "$w" "$h" || fail "$what: snapshot window at $(client_geometry "$(snapshot_window)")"
     local banner seen=() x y got ox oy ow oh bx by bw bh
     banner="$(banner_window)"
     read -r ox oy ow oh <<<"$(outer_geometry "$MAIN_WID")"
