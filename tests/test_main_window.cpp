@@ -77,6 +77,12 @@ void TestMainWindow::windowFrame()
     QCOMPARE(w->minimumSize(), w->maximumSize());
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    // Maximised or made full screen by the window manager, it goes back.
+    for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        w->setWindowState(state);
+        QTRY_COMPARE(w->windowState(), Qt::WindowNoState);
+        QCOMPARE(w->size(), w->minimumSize());
+    }
 
     // Centred on the desktop; the frame is not known before the window is
     // shown, so its width is the tolerance.

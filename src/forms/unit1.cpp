@@ -520,6 +520,17 @@ void TForm1::moveEvent(QMoveEvent* event)
     }
 }
 
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The window has one size and offers no maximising, but some window
+    // managers (fluxbox) maximise it on a request all the same, whatever its
+    // size hints and allowed actions say: it is asked back to its own size.
+    constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kResized))
+        setWindowState(windowState() & ~kResized);
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // While picking, the window system's close (Alt+F4 reaches the main

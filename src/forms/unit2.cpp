@@ -88,35 +88,6 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent)
             [this](Qt::MouseButton b, int x, int y) { imgMainMouseUp(imgMain, b, x, y); });
     readout = new TSnapshotReadout(this);
     readout->hide();
-    managerWatch_ = new QTimer(this);
-    managerWatch_->setInterval(250);
-    connect(managerWatch_, &QTimer::timeout, this, [this] { RunGuarded([this] { WatchWindowManager(); }); });
-}
-
-void TForm2::WatchWindowManager()
-{
-    // A window manager that takes over while picking (a restart) stacks the
-    // windows it finds as it likes, and with no window focused it may lift
-    // the borderless full-screen snapshot over the windows kept on top. For
-    // a while after a new manager appears (it may still be taking the
-    // windows on), the main window is made active again and it and the
-    // banner are put back above the snapshot whenever it covers them.
-    const std::uint32_t manager = WindowManagerCheck();
-    if (manager != manager_) {
-        manager_ = manager;
-        managerSince_.start();
-    }
-    if (manager == 0 || !isVisible() || !managerSince_.isValid() || managerSince_.elapsed() > 5000)
-        return;
-    QWindow* snapshot = windowHandle();
-    const bool bannerShown = Form3->isVisible();
-    if (StackedBelow(snapshot, Form1->windowHandle()) &&
-        (!bannerShown || StackedBelow(snapshot, Form3->windowHandle())))
-        return;
-    Form1->activateWindow();
-    SetTopmost(Form1);
-    if (bannerShown)
-        SetTopmost(Form3);
 }
 
 void TForm2::resizeEvent(QResizeEvent* event)
@@ -275,6 +246,7 @@ void TForm2::FormShow(QObject*)
         Form1->show();
         SetTopmost(Form1);
         readout->hide();
+        Form3->FollowWindowManager();
         Form3->show();
         clearMask();
         KeepComposited(windowHandle());
@@ -285,7 +257,7 @@ void TForm2::FormShow(QObject*)
         stacking_->start(kStackingPoll);
         manager_ = WindowManagerCheck();
         managerSince_.invalidate();
-        managerWatch_->start();
+        managerLooked_.start();
     }
     imgMainDown = 0;
     Form1->spbToolFrontWnd->setEnabled(false);
@@ -294,7 +266,6 @@ void TForm2::FormShow(QObject*)
 
 void TForm2::FormClose(QObject*)
 {
-    managerWatch_->stop();
     if (Form1->frontWndOn == 0)
         ClearTopmost(Form1);
     else if (Form1->frontWndOn == 1)
@@ -316,7 +287,29 @@ void TForm2::KeepStacked()
     // after the snapshot is mapped, and restacks windows later: checked at
     // each change of the stacking, and now and then.
     const std::vector<QWindow*> above{Form1->windowHandle(), Form3->windowHandle()};
-    KeepBelow(windowHandle(), above);
+    const bool stacked = KeepBelow(windowHandle(), above);
+    // A window manager that takes over while picking (a restart) stacks and
+    // focuses the windows it finds as it likes. For a while after a new
+    // manager appears (it may still be taking the windows on), the main
+    // window is made active again and it and the banner are put back into
+    // the upper layer whenever the snapshot had to be put back under them or
+    // the main window lost the focus.
+    // Looked at now and then, not at each of the many changes a window's
+    // move brings.
+    if (!managerLooked_.isValid() || managerLooked_.elapsed() >= kManagerLook) {
+        managerLooked_.start();
+        if (const std::uint32_t manager = WindowManagerCheck(); manager != manager_) {
+            manager_ = manager;
+            managerSince_.start();
+        }
+    }
+    if (manager_ != 0 && managerSince_.isValid() && managerSince_.elapsed() <= kManagerSettle &&
+        (!stacked || !Form1->isActiveWindow())) {
+        Form1->activateWindow();
+        SetTopmost(Form1);
+        if (Form3->isVisible())
+            SetTopmost(Form3);
+    }
     // Some managers push a main window that stood partly below the screen's
     // edge back onto it when it is mapped again: it goes back where it stood.
     if (putBacks_ < kPutBacks && shownSince_.elapsed() < kPutBackTime &&

@@ -68,10 +68,11 @@ private:
     QElapsedTimer shownSince_;
     // Where the snapshot's corner lies on the X screen, in device pixels.
     QPoint deviceOrigin_;
-    void WatchWindowManager();
     // X11: the running window manager's check window, looked at while
     // picking: a new manager stacks the windows anew.
-    QTimer* managerWatch_ = nullptr;
+    static constexpr int kManagerSettle = 5000;
+    static constexpr int kManagerLook = 250;
+    QElapsedTimer managerLooked_;
     std::uint32_t manager_ = 0;
     QElapsedTimer managerSince_;
     QString captureFailure_;

@@ -4,9 +4,12 @@
 #include "core/mfunc.h"
 #include "forms/unit1.h"
 #include "platform/desktop.h"
+#include "platform/screencapture.h"
 #include "platform/windowlayer.h"
+#include "platform/x11.h"
 #include "widgets/tedit.h"
 
+#include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -62,6 +65,16 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (ownMove_ && (watched == Label1 || watched == Panel1)) {
+        if (event->type() == QEvent::MouseMove) {
+            move(QCursor::pos() - moveGrip_);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            ownMove_ = false;
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -90,13 +103,30 @@ void TForm3::FormShow(QObject*)
     SetTopmost(this);
 }
 
+void TForm3::FollowWindowManager()
+{
+    // A manager without an upper layer (i3) cannot keep the banner above
+    // the snapshot, and it gives small windows a size and place of its own
+    // (i3: 50 pixels high at least, moved by its frame): the banner is then
+    // placed and stacked by Tesmar, as the snapshot is.
+    ownMove_ = false;
+    const bool unmanaged = x11::Connection() != nullptr && !IsWaylandSession() && !ManagerHasUpperLayer();
+    if (unmanaged != windowFlags().testFlag(Qt::X11BypassWindowManagerHint) && !isVisible())
+        setWindowFlag(Qt::X11BypassWindowManagerHint, unmanaged);
+}
+
 void TForm3::StartMove()
 {
     // The window manager moves the borderless banner with the pointer, as if
-    // its title bar had been pressed.
+    // its title bar had been pressed; one it does not manage moves itself.
+    ++movesStarted;
+    if (windowFlags().testFlag(Qt::X11BypassWindowManagerHint)) {
+        ownMove_ = true;
+        moveGrip_ = QCursor::pos() - pos();
+        return;
+    }
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    ++movesStarted;
     if (QWindow* handle = windowHandle())
         handle->startSystemMove();
 }

@@ -22,12 +22,19 @@ public:
     // itself is the window manager's.
     int movesStarted = 0;
 
+    // Called before each showing: on X11 under a window manager without a
+    // layer above ordinary windows the banner is not handed to the manager.
+    void FollowWindowManager();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void StartMove();
+    // An unmanaged banner moves itself with the pointer while it is pressed.
+    bool ownMove_ = false;
+    QPoint moveGrip_;
 };
 
 // On Wayland the desktop places and stacks windows itself, so the banner's

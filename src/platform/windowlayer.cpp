@@ -74,18 +74,13 @@ std::uint32_t WindowManagerCheck()
     return alive ? id : 0;
 }
 
-bool StackedBelow(QWindow* window, QWindow* other)
+bool ManagerHasUpperLayer()
 {
-    if (window == nullptr || other == nullptr || x11::Connection() == nullptr)
-        return false;
-    const auto stacking = x11::Property32(x11::Root(), x11::Atom("_NET_CLIENT_LIST_STACKING"));
-    if (!stacking)
-        return false;
-    // Bottom to top.
-    const auto at = [&](QWindow* w) { return std::find(stacking->begin(), stacking->end(), NativeId(w)); };
-    const auto mine = at(window);
-    const auto theirs = at(other);
-    return mine != stacking->end() && theirs != stacking->end() && mine < theirs;
+    if (x11::Connection() == nullptr || WindowManagerCheck() == 0)
+        return true;
+    const auto supported = x11::Property32(x11::Root(), x11::Atom("_NET_SUPPORTED"));
+    return supported &&
+           std::find(supported->begin(), supported->end(), x11::Atom("_NET_WM_STATE_ABOVE")) != supported->end();
 }
 
 namespace {
@@ -466,14 +461,19 @@ void WaitForFadeOut(const QRect& area, int minimum, int limit)
         QThread::msleep(static_cast<unsigned long>(std::max(0, minimum)));
         return;
     }
-    // The area is looked at frame by frame; two equal looks in a row after
-    // the minimum mean the fade is over.
+    // The area is looked at frame by frame; after the minimum, the fade is
+    // over once the area stays the same for three frames: a busy compositor
+    // can show the same frame of a fade twice in a row (mutter's fade left a
+    // faint ghost of the main window in the copy then).
     constexpr int kFrame = 17;
+    constexpr int kStillFrames = 3;
     QByteArray last = ScreenPixels(c, area);
+    int still = 0;
     while (timer.elapsed() < limit) {
         QThread::msleep(kFrame);
         QByteArray now = ScreenPixels(c, area);
-        if (now == last && timer.elapsed() >= minimum)
+        still = now == last ? still + 1 : 0;
+        if (still >= kStillFrames && timer.elapsed() >= minimum)
             return;
         last = std::move(now);
     }

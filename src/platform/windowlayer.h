@@ -26,9 +26,9 @@ bool KeepsAbove(const QWindow* window);
 // still name the window of one that has gone) and elsewhere.
 std::uint32_t WindowManagerCheck();
 
-// On X11: whether the window manager stacks the window below the other one
-// (both managed and shown); false when it does not say.
-bool StackedBelow(QWindow* window, QWindow* other);
+// On X11: whether the running window manager keeps windows in a layer above
+// ordinary ones (i3 has none); true elsewhere.
+bool ManagerHasUpperLayer();
 
 // What the desktop keeps for a shown window and drops when it is hidden: on
 // X11 the desktop it is on ("on all desktops" included) and its states.

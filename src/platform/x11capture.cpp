@@ -11,8 +11,11 @@
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -155,6 +158,59 @@ private:
     SegmentPtr segment_;
     std::uint32_t checked_ = 0;
     bool fits_ = false;
+
+    friend class ImagePainter;
+};
+
+// Draws a picture Tesmar holds (the toolkit's copy of the screen) onto a
+// window with plain image requests, in bands that fit the server's largest
+// request. Drawn this way rather than by the toolkit, the window's device
+// pixels beyond its rounded logical size (the last column or row at a scale
+// that does not divide the screen) are drawn too.
+class ImagePainter {
+public:
+    explicit ImagePainter(QImage image) : image_(std::move(image)) {}
+
+    bool operator()(WId window, const QRect& area)
+    {
+        xcb_connection_t* c = x11::Connection();
+        const xcb_screen_t* screen = c != nullptr ? xcb_setup_roots_iterator(xcb_get_setup(c)).data : nullptr;
+        if (screen == nullptr || image_.format() != QImage::Format_RGB32 || !ServerWritesRgb32(c, screen))
+            return false;
+        if (window != checked_) {
+            xcb_get_geometry_reply_t* geometry =
+                xcb_get_geometry_reply(c, xcb_get_geometry(c, std::uint32_t(window)), nullptr);
+            fits_ = geometry != nullptr && geometry->depth == screen->root_depth;
+            std::free(geometry);
+            checked_ = window;
+        }
+        if (!fits_)
+            return false;
+        const QRect part = area & image_.rect();
+        if (part.isEmpty())
+            return true;
+        const std::size_t rowBytes = std::size_t(part.width()) * 4;
+        const std::size_t largest = std::size_t(xcb_get_maximum_request_length(c)) * 4 - 64;
+        const int rows = int(std::max<std::size_t>(1, largest / rowBytes));
+        std::vector<std::uint8_t> band;
+        for (int y = part.top(); y <= part.bottom(); y += rows) {
+            const int count = std::min(rows, part.bottom() + 1 - y);
+            band.resize(rowBytes * std::size_t(count));
+            for (int row = 0; row < count; ++row)
+                std::memcpy(band.data() + rowBytes * std::size_t(row), image_.constScanLine(y + row) + part.x() * 4,
+                            rowBytes);
+            xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, std::uint32_t(window), SegmentPainter::Context(c),
+                          std::uint16_t(part.width()), std::uint16_t(count), std::int16_t(part.x()), std::int16_t(y), 0,
+                          screen->root_depth, std::uint32_t(band.size()), band.data());
+        }
+        xcb_flush(c);
+        return true;
+    }
+
+private:
+    QImage image_;
+    WId checked_ = 0;
+    bool fits_ = false;
 };
 
 } // namespace
@@ -218,8 +274,12 @@ CaptureResult ToolkitScreenCapture::Capture(const QRect& desktop)
 CaptureResult X11ShmScreenCapture::Capture(const QRect& desktop)
 {
     QImage image = CopyOfRoot();
-    if (image.isNull())
-        return ToolkitScreenCapture().Capture(desktop);
+    if (image.isNull()) {
+        CaptureResult copy = ToolkitScreenCapture().Capture(desktop);
+        if (!copy.image.isNull())
+            copy.onScreen = ImagePainter(copy.image);
+        return copy;
+    }
     const QSize size = image.size();
     return {std::move(image), {}, SegmentPainter(size, kept_)};
 }

@@ -124,7 +124,7 @@ for row in "${rows[@]}"; do
         start_picking
         snap="$(snapshot_window)"
         banner="$(banner_window)"
-        [ "$(client_geometry "$snap")" = "0 0 $W $H" ] || fail "$what: snapshot at $(client_geometry "$snap")"
+        wait_for snapshot_covers "$W" "$H" || fail "$what: snapshot at $(client_geometry "$snap")"
         # The primary monitor's corner, kept clear of a panel there.
         read -r ax ay aw ah <<<"$(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | tr -d , | cut -d' ' -f1-4)"
         cx=$((aw && ax + aw < pw ? ax + aw : pw))

@@ -50,11 +50,11 @@ PY
 }
 
 # The picture's first pixels and its last, where no monitor need lie under
-# the last one, nor a panel (i3's bar) over it.
+# the last one, nor a panel (i3's bar, fluxbox's toolbar) over it.
 desktop_painted() {
     import -window root "$E2E_TMP/root.png"
     [ "$(screen_colour "$E2E_TMP/root.png" 1 2)" = "$(expected_colour 1 2)" ] || return 1
-    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3) return 0 ;; esac
+    case "${E2E_WM:-openbox}" in xfwm4 | mutter | kwin | i3 | fluxbox) return 0 ;; esac
     [ "$(screen_colour "$E2E_TMP/root.png" $(($1 - 1)) $(($2 - 1)))" = "$(expected_colour $(($1 - 1)) $(($2 - 1)))" ]
 }
 
@@ -83,6 +83,9 @@ start_tesmar_scaled() {
 }
 
 snapshot_window() { xdotool search --all --onlyvisible --pid "$TESMAR_PID" --name '^画面のハードコピー' | head -n1 | grep .; }
+# The snapshot lies over the whole X screen, W x H (placed in device pixels
+# once more after the toolkit's own showing).
+snapshot_covers() { [ "$(client_geometry "$(snapshot_window)")" = "0 0 $1 $2" ]; }
 
 # Starts picking from the Edit menu and waits for the frozen screen.
 start_picking() {
@@ -256,14 +259,25 @@ on_monitor() {
 # set after them. The snapshot covers the whole X screen, the banner ends on
 # the primary monitor's corner, and every screen corner and both sides of
 # every monitor edge are shown and picked as themselves, also where the main
-# window or the banner lies above them (a drag from beside them).
+# window or the banner lies above them (a drag from beside them). CHANGE
+# "off": the last monitor is switched off while Tesmar runs, before picking,
+# and SCREEN is the X screen's size after that.
 check_layout() {
-    local binary=$1 screen=$2 monitors=$3 variant=$4 how value m w h
-    local mw mh mx my pr pb points=() sx sy sw sh
+    local binary=$1 screen=$2 monitors=$3 variant=$4 change=${5:-} how value m w h
+    local mw mh mx my pr pb points=()
     read -r how value <<<"$variant"
     w=${screen%x*}
     h=${screen#*x}
-    if [ -n "$monitors" ]; then
+    if [ "$change" = off ]; then
+        # shellcheck disable=SC2086
+        start_monitors $monitors
+        start_tesmar_scaled "$binary" "$how" "$value"
+        local all=($monitors)
+        xrandr --output "DUMMY$((${#all[@]} - 1))" --off --fb "$screen" || fail "could not switch a monitor off"
+        monitors="${all[*]:0:${#all[@]}-1}"
+        wait_for sh -c '[ "$(xrandr --listmonitors | sed -n "s/^Monitors: //p")" = "$1" ]' _ "$((${#all[@]} - 1))" ||
+            fail "$monitors: the monitor switched off is still listed"
+    elif [ -n "$monitors" ]; then
         # shellcheck disable=SC2086
         start_monitors $monitors
         [ "$(xdpyinfo | awk '/dimensions:/ {print $2}')" = "$screen" ] || xrandr --fb "$screen"
@@ -286,14 +300,13 @@ check_layout() {
     done
     [ -n "$pr" ] || pr=$w pb=$h
     position_desktop "$w" "$h"
-    start_tesmar_scaled "$binary" "$how" "$value"
+    [ "$change" = off ] || start_tesmar_scaled "$binary" "$how" "$value"
     start_picking
     xsetroot -solid '#000000'
-    local what="$screen [$monitors] $variant"
+    local what="$screen [$monitors] $variant $change"
     wait_for banner_in_corner "$pr" "$pb" ||
         fail "$what: banner at $(client_geometry "$(banner_window)"), not in the corner at $pr,$pb"
-    read -r sx sy sw sh <<<"$(client_geometry "$(snapshot_window)")"
-    [ "$sx $sy $sw $sh" = "0 0 $w $h" ] || fail "$what: snapshot window at $sx $sy $sw $sh"
+    wait_for snapshot_covers "$w" "$h" || fail "$what: snapshot window at $(client_geometry "$(snapshot_window)")"
     local banner seen=() x y got ox oy ow oh bx by bw bh
     banner="$(banner_window)"
     read -r ox oy ow oh <<<"$(outer_geometry "$MAIN_WID")"

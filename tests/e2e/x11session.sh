@@ -135,7 +135,17 @@ start_monitors() {
     xrandr "${args[@]}" || fail "could not set up the monitors $*"
     [ "$(xrandr --listmonitors | sed -n 's/^Monitors: //p')" = "${#outputs[@]}" ] ||
         fail "Xorg shows $(xrandr --listmonitors) for $*"
+    local listed
+    listed="$(xrandr --listmonitors)"
     start_wm "${E2E_WM:-openbox}"
+    # mutter sets the outputs to a layout of its own as it starts (one
+    # 1024x768 monitor here): the layout asked for is set again, which it
+    # then keeps.
+    if [ "$(xrandr --listmonitors)" != "$listed" ]; then
+        xrandr "${args[@]}" || fail "could not set up the monitors $* again under ${E2E_WM:-openbox}"
+        wait_for sh -c '[ "$(xrandr --listmonitors)" = "$1" ]' _ "$listed" ||
+            fail "${E2E_WM:-openbox} shows $(xrandr --listmonitors) for $*"
+    fi
 }
 
 use_display() {
@@ -245,6 +255,8 @@ popup_menu() {
     for id in $(tesmar_windows); do
         override_redirect "$id" || continue
         xprop -id "$id" WM_NAME 2>/dev/null | grep -q 'ハードコピー' && continue
+        # The banner, unmanaged under a manager without an upper layer (i3).
+        xprop -id "$id" WM_HINTS 2>/dev/null | grep -q 'accepts input or input focus: False' && continue
         case " $(window_types "$id") " in
         *" _NET_WM_WINDOW_TYPE_TOOLTIP "*) continue ;;
         esac
