@@ -51,14 +51,16 @@ wl_enter() {
         chown -R "$WL_USER:" "$stage"
         # A /tmp of the session's own: xdg-desktop-portal-wlr writes every
         # screenshot to /tmp/out.png, and sessions run side by side would take
-        # and delete each other's pictures. The stage is seen at its own path
-        # inside it.
+        # and delete each other's pictures. A stage under /tmp (TMPDIR may be
+        # a folder there) is seen at its own path inside it.
         mkdir -m 1777 "$stage/tmp"
         mkdir -m 1777 "$stage/tmp/.X11-unix"
-        mkdir "$stage/tmp/$(basename "$stage")"
+        local inner=""
+        case "$stage" in /tmp/*) inner="${stage#/tmp/}" && mkdir -p "$stage/tmp/$inner" ;; esac
         local status=0
         unshare --mount --propagation private sh -c \
-            'mount --bind "$1" "$1/tmp/${1##*/}" && mount --rbind "$1/tmp" /tmp && shift && exec "$@"' sh "$stage" \
+            '{ [ -z "$2" ] || mount --bind "$1" "$1/tmp/$2"; } && mount --rbind "$1/tmp" /tmp && shift 2 && exec "$@"' \
+            sh "$stage" "$inner" \
             setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")" --clear-groups \
             env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$(getent passwd "$WL_USER" | cut -d: -f6)" \
             USER="$WL_USER" LANG=C.UTF-8 TMPDIR="$stage" WL_STAGE="$stage" WL_SHOTS="${WL_SHOTS:-}" WL_INPUT_LOG="${WL_INPUT_LOG:-}" \
